@@ -1,0 +1,107 @@
+#include "AppState.h"
+
+#include "app/Texts.h"
+#include "config/ConfigWindow.h"
+#include "launcher/Launch.h"
+#include "launcher/Popup.h"
+#include "settings/Settings.h"
+
+AppState gApp;
+
+namespace {
+constexpr int kWaitMs = 2;
+
+void AddOurTrayIcon() {
+    AddTrayIcon(TrayIconNumber, AppWindowHandle(MainWindow), gApp.programIcon.icon);
+    SetTrayIconToolTip(TrayIconNumber, kProgramName);
+}
+
+void OnSysTray(EventType type) {
+    LauncherList& list = gApp.list;
+    if (type == LeftClick) {
+        if (PopupShown(list)) {
+            HidePopup(list);
+        } else {
+            ShowPopup(list, gApp.workArea.right - list.width, gApp.workArea.bottom,
+                      AppWindowHandle(MainWindow));
+        }
+    } else if (type == RightClick) {
+        DisplayContextMenu(TrayMenuNumber, AppWindowHandle(MainWindow));
+    }
+    // double clicks: the first press already toggled the popup
+}
+
+void OnMenu(int item) {
+    if (item == 0) {
+        if (PopupShown(gApp.list)) HidePopup(gApp.list);
+        OpenConfigWindow(gApp.list);
+    } else if (item == 1) {
+        gApp.quitRequested = true;
+    }
+}
+}  // namespace
+
+void DispatchEvent(const AppEvent& event) {
+    switch (event.kind) {
+    case EventKind::CloseWindow:
+        // The main window is the only window numbered 0; closing it means quitting.
+        if (event.window == MainWindow) gApp.quitRequested = true;
+        else CloseAppWindow(event.window);
+        break;
+    case EventKind::SysTray: OnSysTray(event.type); break;
+    case EventKind::Menu: OnMenu(event.menuItem); break;
+    case EventKind::Gadget: HandleConfigEvent(gApp.list, event.gadget); break;
+    case EventKind::None:
+    case EventKind::Other: break;
+    }
+}
+
+void RunLoopIteration() {
+    AppEvent event = WaitForEvent(kWaitMs);
+    DispatchEvent(event);
+    UpdatePopup(gApp.list, event);  // every event, the quitting one included
+}
+
+void ReleaseAll() {
+    // The tray icon goes first: it shows programIcon, which is freed last.
+    RemoveAllTrayIcons();
+    // A document left open would otherwise never be written.
+    CloseOpenSettingsDocument();
+    // Windows before fonts: the popup and the controls may still use a font.
+    CloseAllAppWindows();
+    FreeAllFonts();
+    gApp.list.font = nullptr;
+    // Images after the windows and the tray, which show them.
+    FreeAllImages();
+    gApp.programIcon = {};
+    gApp.folderIcon = {};
+    ReleasePlatform();
+}
+
+int RunLauncher() {
+    InitPlatform();
+    gApp = AppState{};
+    ByteView programIco = EmbeddedIcoFile(EmbeddedIco::Program);
+    gApp.programIcon = IconFromIcoData(programIco.data, programIco.size);
+    ByteView folderIco = EmbeddedIcoFile(EmbeddedIco::Folder);
+    gApp.folderIcon = IconFromIcoData(folderIco.data, folderIco.size);
+    gApp.workArea = DesktopWorkArea();
+    gApp.settingsPath = BuildSettingsPath();
+    if (OpenAppWindow(MainWindow, 0, 0, 0, 0, kProgramName, Invisible, nullptr) == 0) {
+        ReleaseAll();  // nothing read, nothing written, no tray icon
+        return 0;
+    }
+    AddOurTrayIcon();
+    ViewSettings view = ReadViewSettings(gApp.settingsPath);
+    gApp.list = CreateLauncherList(view.width, view.itemHeight, view.separatorHeight,
+                                   view.fontName.c_str(), view.fontSize, view.fontStyle);
+    LoadItems(gApp.list, gApp.settingsPath, gApp.folderIcon.icon);
+    if (CreateContextMenu(TrayMenuNumber)) {
+        AddContextMenuItem(0, kMenuConfiguration);
+        AddContextMenuItem(1, kMenuQuit);
+    }
+    while (!gApp.quitRequested) RunLoopIteration();
+    SaveSettings(gApp.list, gApp.settingsPath);
+    ReleaseAll();
+    return 0;
+}

@@ -1,0 +1,15 @@
+# Host build: the core against the simulated platform, with GoogleTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(PLATFORM_SIM
+    platform/sim/Controls_sim.cpp
+    platform/sim/Platform_sim.cpp
+)
+
+add_library(core_sim STATIC ${CORE_SOURCES} ${PLATFORM_SIM})
+
+file(GLOB HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/*_test.cpp)
+add_executable(core_tests ${HOST_TESTS})
+target_link_libraries(core_tests core_sim GTest::gtest GTest::gtest_main)
+gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 30)

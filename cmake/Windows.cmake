@@ -1,0 +1,28 @@
+# Windows build: Lumarel.exe, the Windows-side tests and the end-to-end tests.
+set(PLATFORM_WIN32
+    platform/win32/Window_win32.cpp
+    platform/win32/Controls_win32.cpp
+    platform/win32/System_win32.cpp
+)
+set(WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32)
+# Only Windows' own DLLs at run time.
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(core_win32 STATIC ${CORE_SOURCES} ${PLATFORM_WIN32})
+target_link_libraries(core_win32 PUBLIC ${WIN32_LIBS})
+
+add_executable(Lumarel WIN32 app/Main.cpp resources/Lumarel.rc)
+target_link_libraries(Lumarel core_win32)
+target_link_options(Lumarel PRIVATE ${STATIC_RUNTIME})
+set_target_properties(Lumarel PROPERTIES OUTPUT_NAME Lumarel)
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+include(tests/win/Tests.cmake)
+include(tests/e2e/Tests.cmake)

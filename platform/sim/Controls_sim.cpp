@@ -1,0 +1,198 @@
+// Simulated controls, canvas and dialogs.
+#include "SimState.h"
+#include "platform/EventQueue.h"
+#include "platform/Numbers.h"
+
+namespace {
+int NewControl(int number, const char* kind, int x, int y, int width, int height,
+               const char* text) {
+    SimState& s = Sim();
+    if (!s.windows.count(s.container)) return 0;
+    if (number != AutoNumber && s.controls.count(number)) DestroyControl(number);
+    int assigned = number == AutoNumber ? LowestFreeNumber(s.controls) : number;
+    SimControl c;
+    c.kind = kind;
+    c.window = s.container;
+    c.page = s.containerPage;
+    c.x = x, c.y = y, c.width = width, c.height = height;
+    c.text = text ? text : "";
+    s.controls[assigned] = c;
+    SimRecord("Create%s(%d,%d,%d,%d,%d,%s)=%d", kind, number, x, y, width, height, c.text.c_str(),
+              assigned);
+    return assigned;
+}
+
+SimControl* Control(int number) { return FindNumbered(Sim().controls, number); }
+}  // namespace
+
+const SimControl* SimFindControl(int number) { return Control(number); }
+
+bool ControlExists(int number) { return Sim().controls.count(number) != 0; }
+
+void DestroyControl(int number) {
+    if (!Sim().controls.erase(number)) return;
+    SimRecord("DestroyControl(%d)", number);
+    DropEventsOfGadget(number);
+}
+
+void DisableControl(int number) {
+    SimRecord("DisableControl(%d)", number);
+    if (SimControl* c = Control(number)) c->enabled = false;
+}
+
+// ---- canvas -----------------------------------------------------------------
+
+int CreateCanvas(int number, int x, int y, int width, int height) {
+    return NewControl(number, "Canvas", x, y, width, height, "");
+}
+
+void SetWindowTopmost(int window) {
+    SimRecord("SetWindowTopmost(%d)", window);
+    if (SimWindow* w = FindNumbered(Sim().windows, window)) w->topmost = true;
+}
+
+void ActivateAppWindow(int window) { SimRecord("ActivateAppWindow(%d)", window); }
+
+int PointerRowInWindow(int window) { return AppWindowExists(window) ? Sim().pointerRow : -1; }
+
+Colour GetSystemColour(SystemColour which) {
+    return which == SystemColour::HotLight ? 0xCC6600 : 0xA0A0A0;
+}
+
+bool BeginCanvasPass(int canvas) {
+    SimRecord("BeginCanvasPass(%d)", canvas);
+    return ControlExists(canvas);
+}
+void EndCanvasPass() { SimRecord("EndCanvasPass()"); }
+void FillCanvasBox(int x, int y, int width, int height, Colour colour) {
+    SimRecord("FillCanvasBox(%d,%d,%d,%d,%06X)", x, y, width, height, colour);
+}
+void SelectCanvasFont(SystemHandle font) { SimRecord("SelectCanvasFont(%s)", font ? "font" : "none"); }
+void SetCanvasTransparentText() { SimRecord("SetCanvasTransparentText()"); }
+void DrawCanvasText(int x, int y, const char* text, Colour colour) {
+    SimRecord("DrawCanvasText(%d,%d,%s,%06X)", x, y, text ? text : "", colour);
+}
+// A fixed-pitch font: 6 pixels a character, 13 high.
+int CanvasTextWidth(const char* text) { return text ? 6 * int(std::string(text).size()) : 0; }
+int CanvasTextHeight(const char* text) { return text && *text ? 13 : 0; }
+void DrawCanvasIcon(SystemHandle icon, int x, int y, int width, int height) {
+    SimRecord("DrawCanvasIcon(%s,%d,%d,%d,%d)", icon ? "icon" : "none", x, y, width, height);
+}
+
+// ---- configuration controls ---------------------------------------------------
+
+int CreatePanel(int number, int x, int y, int width, int height) {
+    return NewControl(number, "Panel", x, y, width, height, "");
+}
+
+int AddPanelPage(int panel, const char* title) {
+    SimControl* c = Control(panel);
+    if (!c) return 0;
+    c->rows.push_back(title ? title : "");
+    Sim().containerPage = int(c->rows.size());
+    SimRecord("AddPanelPage(%d,%s)", panel, title ? title : "");
+    return Sim().containerPage;
+}
+
+void EndPanelPages() {
+    SimRecord("EndPanelPages()");
+    Sim().containerPage = 0;
+}
+
+int CreateListControl(int number, int x, int y, int width, int height, const char* columnTitle,
+                      int columnWidth, int options) {
+    (void)columnWidth, (void)options;
+    return NewControl(number, "List", x, y, width, height, columnTitle);
+}
+
+void SetListDisplayMode(int list, ListDisplayMode mode) {
+    SimRecord("SetListDisplayMode(%d,%d)", list, int(mode));
+}
+
+int CreateButton(int number, int x, int y, int width, int height, const char* text) {
+    return NewControl(number, "Button", x, y, width, height, text);
+}
+
+int CreateLabel(int number, int x, int y, int width, int height, const char* text) {
+    return NewControl(number, "Label", x, y, width, height, text);
+}
+
+int CreateTextField(int number, int x, int y, int width, int height, const char* text) {
+    return NewControl(number, "TextField", x, y, width, height, text);
+}
+
+void AddListRow(int list, const char* text, SystemHandle icon) {
+    SimRecord("AddListRow(%d,%s,%s)", list, text ? text : "", icon ? "icon" : "none");
+    if (SimControl* c = Control(list)) {
+        c->rows.push_back(text ? text : "");
+        c->rowIcons.push_back(icon);
+    }
+}
+
+void RemoveListRow(int list, int index) {
+    SimRecord("RemoveListRow(%d,%d)", list, index);
+    SimControl* c = Control(list);
+    if (!c || index < 0 || index >= int(c->rows.size())) return;
+    c->rows.erase(c->rows.begin() + index);
+    c->rowIcons.erase(c->rowIcons.begin() + index);
+    c->selectedRow = -1;
+}
+
+void ClearListRows(int list) {
+    SimRecord("ClearListRows(%d)", list);
+    if (SimControl* c = Control(list)) {
+        c->rows.clear();
+        c->rowIcons.clear();
+        c->selectedRow = -1;
+    }
+}
+
+int SelectedListRow(int list) {
+    SimControl* c = Control(list);
+    return c ? c->selectedRow : -1;
+}
+
+void SelectListRow(int list, int index) {
+    SimRecord("SelectListRow(%d,%d)", list, index);
+    SimControl* c = Control(list);
+    if (!c) return;
+    c->selectedRow = (index >= 0 && index < int(c->rows.size())) ? index : -1;
+}
+
+int ListRowCount(int list) {
+    SimControl* c = Control(list);
+    return c ? int(c->rows.size()) : 0;
+}
+
+std::string ControlText(int number) {
+    SimControl* c = Control(number);
+    return c ? c->text : std::string();
+}
+
+void SetControlText(int number, const char* text) {
+    SimRecord("SetControlText(%d,%s)", number, text ? text : "");
+    if (SimControl* c = Control(number)) c->text = text ? text : "";
+}
+
+// ---- dialogs --------------------------------------------------------------------
+
+std::string OpenFileDialog(const char* title) {
+    SimRecord("OpenFileDialog(%s)", title ? title : "");
+    return {};
+}
+
+std::string FolderDialog(const char* instruction) {
+    SimRecord("FolderDialog(%s)", instruction ? instruction : "");
+    return {};
+}
+
+std::string TextInputDialog(const char* title, const char* prompt, const char* defaultText) {
+    SimRecord("TextInputDialog(%s,%s,%s)", title ? title : "", prompt ? prompt : "",
+              defaultText ? defaultText : "");
+    return {};
+}
+
+bool FontDialog(FontChoice* choice) {
+    SimRecord("FontDialog(%s)", choice ? choice->name.c_str() : "");
+    return false;
+}

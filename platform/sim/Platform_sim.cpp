@@ -1,0 +1,279 @@
+// The simulated system: honest state for windows, events, tray, menus,
+// fonts, images, processes and files, and a record of every call.
+#include <cstdio>
+
+#include "SimState.h"
+#include "platform/Numbers.h"
+
+SimState& Sim() {
+    static SimState state;
+    return state;
+}
+
+void SimRecord(const char* format, ...) {
+    char buffer[1024];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    Sim().calls.emplace_back(buffer);
+}
+
+SystemHandle SimNewHandle() { return reinterpret_cast<SystemHandle>(Sim().nextHandle++); }
+
+// ---- test controls ----------------------------------------------------------
+
+void SimReset() {
+    Sim() = SimState{};
+    ClearEventQueue();
+}
+void SimPushEvent(const AppEvent& event) { Sim().script.push_back(event); }
+bool SimScriptOverrun() { return Sim().overrun; }
+const std::vector<std::string>& SimCalls() { return Sim().calls; }
+void SimClearCalls() { Sim().calls.clear(); }
+
+std::vector<std::string> SimCallsNamed(std::initializer_list<const char*> names) {
+    std::vector<std::string> out;
+    for (const std::string& call : Sim().calls) {
+        for (const char* name : names) {
+            std::string prefix = std::string(name) + "(";
+            if (call.compare(0, prefix.size(), prefix) == 0) out.push_back(call);
+        }
+    }
+    return out;
+}
+
+void SimFailWindow(int number) { Sim().failingWindows.insert(number); }
+void SimSetDpi(int dpi) { Sim().dpi = dpi; }
+void SimSetWorkArea(const Rect& area) { Sim().workArea = area; }
+void SimSetEnvironment(const char* name, const char* value) { Sim().environment[name] = value; }
+void SimSetPointerRow(int row) { Sim().pointerRow = row; }
+void SimSetStartResults(bool process, bool shell) {
+    Sim().processStarts = process;
+    Sim().shellStarts = shell;
+}
+
+const SimWindow* SimFindWindow(int number) { return FindNumbered(Sim().windows, number); }
+
+void SimWriteFile(const std::string& path, const std::string& bytes, bool readOnly) {
+    Sim().files[path] = SimFile{bytes, readOnly};
+}
+bool SimFileExists(const std::string& path) { return Sim().files.count(path) != 0; }
+std::string SimFileBytes(const std::string& path) {
+    auto it = Sim().files.find(path);
+    return it == Sim().files.end() ? std::string() : it->second.bytes;
+}
+
+// ---- set-up and shut-down ---------------------------------------------------
+
+void InitPlatform() {
+    SimRecord("InitPlatform()");
+    Sim().initialised = true;
+    ClearEventQueue();
+}
+
+void ReleasePlatform() {
+    SimRecord("ReleasePlatform()");
+    ClearEventQueue();
+    Sim().initialised = false;
+}
+
+// ---- windows ------------------------------------------------------------------
+
+int OpenAppWindow(int number, int x, int y, int width, int height, const char* title,
+                  int flags, SystemHandle owner) {
+    SimRecord("OpenAppWindow(%d,%d,%d,%d,%d,%s,%d)", number, x, y, width, height,
+              title ? title : "", flags);
+    SimState& s = Sim();
+    if (number != AutoNumber && s.windows.count(number)) CloseAppWindow(number);
+    int assigned = number == AutoNumber ? LowestFreeNumber(s.windows) : number;
+    if (s.failingWindows.count(number) || s.failingWindows.count(assigned)) return 0;
+    SimWindow w{title ? title : "", x, y, width, height, flags, owner, SimNewHandle(), false};
+    if (flags & ScreenCentered) {
+        w.x = (1024 - width) / 2;
+        w.y = (768 - height) / 2;
+    }
+    s.windows[assigned] = w;
+    s.container = assigned;
+    s.containerPage = 0;
+    return number == AutoNumber ? assigned : 1;
+}
+
+void CloseAppWindow(int number) {
+    SimState& s = Sim();
+    if (!s.windows.count(number)) return;
+    SimRecord("CloseAppWindow(%d)", number);
+    for (auto it = s.controls.begin(); it != s.controls.end();) {
+        if (it->second.window == number) {
+            DropEventsOfGadget(it->first);
+            it = s.controls.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    s.windows.erase(number);
+    DropEventsOfWindow(number);
+}
+
+void CloseAllAppWindows() {
+    SimRecord("CloseAllAppWindows()");
+    while (!Sim().windows.empty()) CloseAppWindow(Sim().windows.rbegin()->first);
+}
+
+bool AppWindowExists(int number) { return Sim().windows.count(number) != 0; }
+
+SystemHandle AppWindowHandle(int number) {
+    const SimWindow* w = SimFindWindow(number);
+    return w ? w->handle : nullptr;
+}
+
+int AppWindowClientWidth(int number) {
+    const SimWindow* w = SimFindWindow(number);
+    return w ? w->width : 0;
+}
+
+int AppWindowClientHeight(int number) {
+    const SimWindow* w = SimFindWindow(number);
+    return w ? w->height : 0;
+}
+
+AppEvent WaitForEvent(int timeoutMs) {
+    SimState& s = Sim();
+    SimRecord("WaitForEvent(%d)", timeoutMs);
+    AppEvent event;
+    if (TakeQueuedEvent(&event)) return event;
+    if (s.scriptPos < s.script.size()) return s.script[s.scriptPos++];
+    s.overrun = true;
+    event.kind = EventKind::CloseWindow;
+    event.window = MainWindow;
+    return event;
+}
+
+Rect DesktopWorkArea() { return Sim().workArea; }
+
+std::string EnvironmentVariable(const char* name) {
+    auto it = Sim().environment.find(name);
+    return it == Sim().environment.end() ? std::string() : it->second;
+}
+
+void SetSessionEndHandler(void (*handler)()) { Sim().sessionEndHandler = handler; }
+
+// ---- tray and menu --------------------------------------------------------------
+
+void AddTrayIcon(int number, SystemHandle owner, SystemHandle icon) {
+    SimRecord("AddTrayIcon(%d,%s,%s)", number, owner ? "owner" : "none", icon ? "icon" : "none");
+    if (!owner || !icon) return;
+    Sim().trayIcons[number] = SimTrayIcon{owner, icon, ""};
+}
+
+int SetTrayIconToolTip(int number, const char* text) {
+    SimRecord("SetTrayIconToolTip(%d,%s)", number, text ? text : "");
+    SimTrayIcon* icon = FindNumbered(Sim().trayIcons, number);
+    if (!icon || !text) return 0;
+    icon->tip = std::string(text).substr(0, 63);
+    return 1;
+}
+
+int RemoveTrayIcon(int number) {
+    SimRecord("RemoveTrayIcon(%d)", number);
+    return Sim().trayIcons.erase(number) ? 1 : 0;
+}
+
+void RemoveAllTrayIcons() {
+    SimRecord("RemoveAllTrayIcons()");
+    Sim().trayIcons.clear();
+}
+
+void SetTrayRebuiltHandler(void (*handler)()) { Sim().trayRebuiltHandler = handler; }
+
+SystemHandle CreateContextMenu(int number) {
+    SimRecord("CreateContextMenu(%d)", number);
+    Sim().menus[number].clear();
+    Sim().currentMenu = number;
+    return SimNewHandle();
+}
+
+void AddContextMenuItem(int identifier, const char* text) {
+    SimRecord("AddContextMenuItem(%d,%s)", identifier, text ? text : "");
+    if (Sim().currentMenu < 0) return;
+    Sim().menus[Sim().currentMenu].push_back(text ? text : "");
+}
+
+void DisplayContextMenu(int number, SystemHandle owner) {
+    SimRecord("DisplayContextMenu(%d,%s)", number, owner ? "owner" : "none");
+}
+
+// ---- fonts and images -----------------------------------------------------------
+
+int DisplayDpiY() { return Sim().dpi; }
+
+SystemHandle CreateFontFrom(const FontRequest& r) {
+    SimRecord("CreateFontFrom(%d,%d,%d,%d,%d,%d,%s)", r.height, r.weight, r.italic, r.underline,
+              r.strikeOut, r.proofQuality, r.face.c_str());
+    SystemHandle font = SimNewHandle();
+    Sim().fonts.insert(font);
+    return font;
+}
+
+void FreeFont(SystemHandle font) {
+    SimRecord("FreeFont()");
+    Sim().fonts.erase(font);
+}
+
+void FreeAllFonts() {
+    SimRecord("FreeAllFonts()");
+    Sim().fonts.clear();
+}
+
+IconImage IconFromImageBits(const uint8_t* bits, size_t size, int width, int height, int bitCount) {
+    SimRecord("IconFromImageBits(%zu,%d,%d,%d)", size, width, height, bitCount);
+    if (!bits || size == 0) return {};
+    IconImage image{SimNewHandle(), width, height, bitCount};
+    Sim().images.insert(image.icon);
+    return image;
+}
+
+void FreeAllImages() {
+    SimRecord("FreeAllImages()");
+    Sim().images.clear();
+}
+
+SystemHandle ShellIconFor(const char* path) {
+    SimRecord("ShellIconFor(%s)", path ? path : "");
+    return SimNewHandle();
+}
+
+ByteView EmbeddedIcoFile(EmbeddedIco which) {
+    SimRecord("EmbeddedIcoFile(%d)", int(which));
+    return {};
+}
+
+// ---- processes and files --------------------------------------------------------
+
+bool StartProcess(const char* commandLine) {
+    SimRecord("StartProcess(%s)", commandLine ? commandLine : "");
+    return Sim().processStarts;
+}
+
+bool ShellOpen(const char* file, const char* directory) {
+    SimRecord("ShellOpen(%s,%s)", file ? file : "", directory ? directory : "<none>");
+    return Sim().shellStarts;
+}
+
+FileData ReadWholeFile(const char* path) {
+    FileData data;
+    auto it = Sim().files.find(path ? path : "");
+    if (it == Sim().files.end()) return data;
+    data.opened = true;
+    data.readOnly = it->second.readOnly;
+    data.bytes = it->second.bytes;
+    return data;
+}
+
+bool ReplaceWholeFile(const char* path, const std::string& bytes) {
+    SimRecord("ReplaceWholeFile(%s,%zu)", path ? path : "", bytes.size());
+    auto it = Sim().files.find(path ? path : "");
+    if (it != Sim().files.end() && it->second.readOnly) return false;
+    Sim().files[path ? path : ""] = SimFile{bytes, false};
+    return true;
+}

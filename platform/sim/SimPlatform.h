@@ -1,0 +1,59 @@
+// Controls of the simulated platform that only tests use: the script of
+// events, the record of calls, and the answers of the system.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/EventQueue.h"
+#include "platform/Platform.h"
+
+// Forgets all state; the next InitPlatform starts from scratch.
+void SimReset();
+
+// Events that WaitForEvent returns, in order, after the pending queue.
+// When the script is used up, WaitForEvent returns a close request for
+// window 0 so that a run always ends; SimScriptOverrun tells.
+void SimPushEvent(const AppEvent& event);
+bool SimScriptOverrun();
+
+// Every platform operation the core called, as "Name(arg,...)", in order.
+const std::vector<std::string>& SimCalls();
+void SimClearCalls();
+// The calls whose name is one of the given ones, in order.
+std::vector<std::string> SimCallsNamed(std::initializer_list<const char*> names);
+
+// Answers of the system.
+void SimFailWindow(int number);  // OpenAppWindow fails for that number
+void SimSetDpi(int dpi);         // 0: no display context
+void SimSetWorkArea(const Rect& area);
+void SimSetEnvironment(const char* name, const char* value);
+void SimSetPointerRow(int row);  // PointerRowInWindow's answer while the window exists
+void SimSetStartResults(bool process, bool shell);
+
+struct SimWindow {
+    std::string title;
+    int x = 0, y = 0, width = 0, height = 0, flags = 0;
+    SystemHandle owner = nullptr;
+    SystemHandle handle = nullptr;
+    bool topmost = false;
+};
+const SimWindow* SimFindWindow(int number);
+
+struct SimControl {
+    std::string kind;  // "Canvas", "Button", ...
+    int window = 0;
+    int page = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+    std::string text;
+    bool enabled = true;
+    std::vector<std::string> rows;
+    std::vector<SystemHandle> rowIcons;
+    int selectedRow = -1;
+};
+const SimControl* SimFindControl(int number);
+
+// Files of the simulated disk.
+void SimWriteFile(const std::string& path, const std::string& bytes, bool readOnly = false);
+bool SimFileExists(const std::string& path);
+std::string SimFileBytes(const std::string& path);

@@ -1,0 +1,56 @@
+// The simulated system's state, shared by the sim backend's files.
+#pragma once
+
+#include <cstdarg>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "SimPlatform.h"
+
+struct SimTrayIcon {
+    SystemHandle owner = nullptr;
+    SystemHandle icon = nullptr;
+    std::string tip;
+};
+
+struct SimFile {
+    std::string bytes;
+    bool readOnly = false;
+};
+
+struct SimState {
+    bool initialised = false;
+    std::vector<std::string> calls;
+    std::vector<AppEvent> script;
+    size_t scriptPos = 0;
+    bool overrun = false;
+
+    std::map<int, SimWindow> windows;
+    std::map<int, SimControl> controls;
+    std::map<int, SimTrayIcon> trayIcons;
+    std::map<int, std::vector<std::string>> menus;
+    int currentMenu = -1;
+    int container = 0;  // window or page that takes new controls
+    int containerPage = 0;
+    std::set<int> failingWindows;
+    std::set<SystemHandle> fonts;
+    std::set<SystemHandle> images;
+    uintptr_t nextHandle = 0x1000;
+
+    int dpi = 96;
+    Rect workArea{0, 0, 1024, 748};
+    std::map<std::string, std::string> environment;
+    int pointerRow = -1;
+    bool processStarts = true;
+    bool shellStarts = true;
+    std::map<std::string, SimFile> files;
+
+    void (*sessionEndHandler)() = nullptr;
+    void (*trayRebuiltHandler)() = nullptr;
+};
+
+SimState& Sim();
+void SimRecord(const char* format, ...) __attribute__((format(printf, 1, 2)));
+SystemHandle SimNewHandle();

@@ -1,0 +1,177 @@
+// The control registry, the canvas and the configuration window's controls.
+#include "Win32Internal.h"
+#include "platform/EventQueue.h"
+#include "platform/Numbers.h"
+
+namespace {
+std::map<int, ControlEntry> gControls;
+HWND gContainer = nullptr;
+int gContainerWindow = -1;
+}  // namespace
+
+std::map<int, ControlEntry>& Controls() { return gControls; }
+HWND ContainerHandle() { return gContainer; }
+int ContainerWindow() { return gContainerWindow; }
+
+void SetContainer(HWND parent, int window) {
+    gContainer = parent;
+    gContainerWindow = window;
+}
+
+int ReserveControlNumber(int number) {
+    if (number != AutoNumber) {
+        DestroyControl(number);
+        return number;
+    }
+    return LowestFreeNumber(gControls);
+}
+
+int RegisterControl(int number, HWND hwnd, ControlHandler handler) {
+    if (!hwnd) return 0;
+    gControls[number] = ControlEntry{hwnd, gContainerWindow, handler};
+    return number;
+}
+
+int ControlNumberOf(HWND hwnd) {
+    if (!hwnd) return -1;
+    for (auto& [number, entry] : gControls)
+        if (entry.hwnd == hwnd) return number;
+    return -1;
+}
+
+HWND ControlHandle(int number) {
+    ControlEntry* entry = FindNumbered(gControls, number);
+    return entry ? entry->hwnd : nullptr;
+}
+
+void ReleaseControls() { gControls.clear(); }
+
+bool ControlExists(int number) { return gControls.count(number) != 0; }
+
+void DestroyControl(int number) {
+    ControlEntry* entry = FindNumbered(gControls, number);
+    if (!entry) return;
+    HWND hwnd = entry->hwnd;
+    gControls.erase(number);
+    DropEventsOfGadget(number);
+    DestroyWindow(hwnd);
+}
+
+void DisableControl(int number) {
+    if (HWND hwnd = ControlHandle(number)) EnableWindow(hwnd, FALSE);
+}
+
+// ---- the popup's canvas ---------------------------------------------------
+
+int CreateCanvas(int number, int x, int y, int width, int height) {
+    (void)number, (void)x, (void)y, (void)width, (void)height;
+    return 0;
+}
+void SetWindowTopmost(int window) { (void)window; }
+void ActivateAppWindow(int window) { (void)window; }
+int PointerRowInWindow(int window) {
+    (void)window;
+    return -1;
+}
+Colour GetSystemColour(SystemColour which) {
+    return GetSysColor(which == SystemColour::HotLight ? COLOR_HOTLIGHT : COLOR_BTNSHADOW);
+}
+bool BeginCanvasPass(int canvas) {
+    (void)canvas;
+    return false;
+}
+void EndCanvasPass() {}
+void FillCanvasBox(int x, int y, int width, int height, Colour colour) {
+    (void)x, (void)y, (void)width, (void)height, (void)colour;
+}
+void SelectCanvasFont(SystemHandle font) { (void)font; }
+void SetCanvasTransparentText() {}
+void DrawCanvasText(int x, int y, const char* text, Colour colour) {
+    (void)x, (void)y, (void)text, (void)colour;
+}
+int CanvasTextWidth(const char* text) {
+    (void)text;
+    return 0;
+}
+int CanvasTextHeight(const char* text) {
+    (void)text;
+    return 0;
+}
+void DrawCanvasIcon(SystemHandle icon, int x, int y, int width, int height) {
+    (void)icon, (void)x, (void)y, (void)width, (void)height;
+}
+
+// ---- the configuration window's controls ------------------------------------
+
+int CreatePanel(int number, int x, int y, int width, int height) {
+    (void)number, (void)x, (void)y, (void)width, (void)height;
+    return 0;
+}
+int AddPanelPage(int panel, const char* title) {
+    (void)panel, (void)title;
+    return 0;
+}
+void EndPanelPages() {}
+int CreateListControl(int number, int x, int y, int width, int height, const char* columnTitle,
+                      int columnWidth, int options) {
+    (void)number, (void)x, (void)y, (void)width, (void)height, (void)columnTitle,
+        (void)columnWidth, (void)options;
+    return 0;
+}
+void SetListDisplayMode(int list, ListDisplayMode mode) { (void)list, (void)mode; }
+
+namespace {
+// A plain child control of the current container, its id equal to its number.
+int CreateChild(int number, const char* className, DWORD exStyle, DWORD style, int x, int y,
+                int width, int height, const char* text) {
+    if (!gContainer) return 0;
+    int assigned = ReserveControlNumber(number);
+    HWND hwnd = CreateWindowExA(exStyle, className, text ? text : "", WS_CHILD | WS_VISIBLE | style,
+                                x, y, width, height, gContainer,
+                                reinterpret_cast<HMENU>(static_cast<intptr_t>(assigned)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return 0;
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    return RegisterControl(assigned, hwnd, nullptr);
+}
+}  // namespace
+
+int CreateButton(int number, int x, int y, int width, int height, const char* text) {
+    return CreateChild(number, "Button", 0, WS_GROUP | WS_TABSTOP, x, y, width, height, text);
+}
+
+int CreateLabel(int number, int x, int y, int width, int height, const char* text) {
+    return CreateChild(number, "Static", 0, WS_GROUP, x, y, width, height, text);
+}
+
+int CreateTextField(int number, int x, int y, int width, int height, const char* text) {
+    return CreateChild(number, "Edit", WS_EX_CLIENTEDGE, WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, x,
+                       y, width, height, text);
+}
+
+void AddListRow(int list, const char* text, SystemHandle icon) { (void)list, (void)text, (void)icon; }
+void RemoveListRow(int list, int index) { (void)list, (void)index; }
+void ClearListRows(int list) { (void)list; }
+int SelectedListRow(int list) {
+    (void)list;
+    return -1;
+}
+void SelectListRow(int list, int index) { (void)list, (void)index; }
+int ListRowCount(int list) {
+    (void)list;
+    return 0;
+}
+
+std::string ControlText(int number) {
+    HWND hwnd = ControlHandle(number);
+    if (!hwnd) return {};
+    int length = GetWindowTextLengthA(hwnd);
+    std::string text(size_t(length) + 1, '\0');
+    int got = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(size_t(got > 0 ? got : 0));
+    return text;
+}
+
+void SetControlText(int number, const char* text) {
+    if (HWND hwnd = ControlHandle(number)) SetWindowTextA(hwnd, text ? text : "");
+}

@@ -1,0 +1,55 @@
+// What the Win32 backend's files share: the registries of windows and
+// controls and the hooks of the window procedure.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "platform/Platform.h"
+
+// A control's own handler for WM_COMMAND, WM_NOTIFY, scrolling and colour
+// messages. It returns true when it took the message and sets *result.
+using ControlHandler = bool (*)(int number, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT* result);
+
+struct WindowEntry {
+    HWND hwnd = nullptr;
+    std::string className;
+    HACCEL navigation = nullptr;
+    HWND lastFocus = nullptr;  // restored when the window is activated again
+};
+
+struct ControlEntry {
+    HWND hwnd = nullptr;
+    int window = 0;  // the top-level window that holds it
+    ControlHandler handler = nullptr;
+};
+
+std::map<int, WindowEntry>& Windows();
+std::map<int, ControlEntry>& Controls();
+
+// The window (or page) into which new controls go, and its window number.
+HWND ContainerHandle();
+int ContainerWindow();
+void SetContainer(HWND parent, int window);
+
+// Registers a control made by CreateWindowExA under a number; the number
+// is reserved first with ReserveControlNumber so that the control's id can
+// equal it. Returns the number, or 0.
+int ReserveControlNumber(int number);
+int RegisterControl(int number, HWND hwnd, ControlHandler handler);
+int ControlNumberOf(HWND hwnd);  // -1 when it is no control of ours
+HWND ControlHandle(int number);
+
+// The direct event of the message being handled (Menu and Gadget events).
+void SetDirectEvent(const AppEvent& event);
+
+// Forwards the messages a page receives from its controls to the
+// top-level window's procedure, where they become events.
+LRESULT ForwardToWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+void ReleaseControls();  // drops the registry entries of every control
+
+constexpr UINT kTrayMessage = 12501;
