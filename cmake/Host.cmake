@@ -3,7 +3,9 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 set(PLATFORM_SIM
+    platform/sim/Canvas_sim.cpp
     platform/sim/Controls_sim.cpp
+    platform/sim/Dialogs_sim.cpp
     platform/sim/Platform_sim.cpp
 )
 

@@ -1,8 +1,13 @@
 # Windows build: Lumarel.exe, the Windows-side tests and the end-to-end tests.
 set(PLATFORM_WIN32
-    platform/win32/Window_win32.cpp
+    platform/win32/Canvas_win32.cpp
     platform/win32/Controls_win32.cpp
+    platform/win32/Dialogs_win32.cpp
+    platform/win32/Icons_win32.cpp
+    platform/win32/Process_win32.cpp
     platform/win32/System_win32.cpp
+    platform/win32/Tray_win32.cpp
+    platform/win32/Window_win32.cpp
 )
 set(WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32)
 # Only Windows' own DLLs at run time.
@@ -23,6 +28,14 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 target_compile_options(gtest PRIVATE -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(PE_FORMAT pei-i386)
+else()
+    set(PE_FORMAT pei-x86-64)
+endif()
+add_test(NAME program_file COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/check_pe.sh
+         ${TOOLCHAIN_PREFIX}-objdump $<TARGET_FILE:Lumarel> ${PE_FORMAT})
 
 include(tests/win/Tests.cmake)
 include(tests/e2e/Tests.cmake)

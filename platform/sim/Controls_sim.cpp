@@ -1,11 +1,10 @@
-// Simulated controls, canvas and dialogs.
+// Simulated controls of the configuration window.
 #include "SimState.h"
 #include "platform/EventQueue.h"
 #include "platform/Numbers.h"
 
-namespace {
-int NewControl(int number, const char* kind, int x, int y, int width, int height,
-               const char* text) {
+int SimNewControl(int number, const char* kind, int x, int y, int width, int height,
+                  const char* text) {
     SimState& s = Sim();
     if (!s.windows.count(s.container)) return 0;
     if (number != AutoNumber && s.controls.count(number)) DestroyControl(number);
@@ -22,6 +21,7 @@ int NewControl(int number, const char* kind, int x, int y, int width, int height
     return assigned;
 }
 
+namespace {
 SimControl* Control(int number) { return FindNumbered(Sim().controls, number); }
 }  // namespace
 
@@ -40,49 +40,10 @@ void DisableControl(int number) {
     if (SimControl* c = Control(number)) c->enabled = false;
 }
 
-// ---- canvas -----------------------------------------------------------------
-
-int CreateCanvas(int number, int x, int y, int width, int height) {
-    return NewControl(number, "Canvas", x, y, width, height, "");
-}
-
-void SetWindowTopmost(int window) {
-    SimRecord("SetWindowTopmost(%d)", window);
-    if (SimWindow* w = FindNumbered(Sim().windows, window)) w->topmost = true;
-}
-
-void ActivateAppWindow(int window) { SimRecord("ActivateAppWindow(%d)", window); }
-
-int PointerRowInWindow(int window) { return AppWindowExists(window) ? Sim().pointerRow : -1; }
-
-Colour GetSystemColour(SystemColour which) {
-    return which == SystemColour::HotLight ? 0xCC6600 : 0xA0A0A0;
-}
-
-bool BeginCanvasPass(int canvas) {
-    SimRecord("BeginCanvasPass(%d)", canvas);
-    return ControlExists(canvas);
-}
-void EndCanvasPass() { SimRecord("EndCanvasPass()"); }
-void FillCanvasBox(int x, int y, int width, int height, Colour colour) {
-    SimRecord("FillCanvasBox(%d,%d,%d,%d,%06X)", x, y, width, height, colour);
-}
-void SelectCanvasFont(SystemHandle font) { SimRecord("SelectCanvasFont(%s)", font ? "font" : "none"); }
-void SetCanvasTransparentText() { SimRecord("SetCanvasTransparentText()"); }
-void DrawCanvasText(int x, int y, const char* text, Colour colour) {
-    SimRecord("DrawCanvasText(%d,%d,%s,%06X)", x, y, text ? text : "", colour);
-}
-// A fixed-pitch font: 6 pixels a character, 13 high.
-int CanvasTextWidth(const char* text) { return text ? 6 * int(std::string(text).size()) : 0; }
-int CanvasTextHeight(const char* text) { return text && *text ? 13 : 0; }
-void DrawCanvasIcon(SystemHandle icon, int x, int y, int width, int height) {
-    SimRecord("DrawCanvasIcon(%s,%d,%d,%d,%d)", icon ? "icon" : "none", x, y, width, height);
-}
-
 // ---- configuration controls ---------------------------------------------------
 
 int CreatePanel(int number, int x, int y, int width, int height) {
-    return NewControl(number, "Panel", x, y, width, height, "");
+    return SimNewControl(number, "Panel", x, y, width, height, "");
 }
 
 int AddPanelPage(int panel, const char* title) {
@@ -102,7 +63,7 @@ void EndPanelPages() {
 int CreateListControl(int number, int x, int y, int width, int height, const char* columnTitle,
                       int columnWidth, int options) {
     (void)columnWidth, (void)options;
-    return NewControl(number, "List", x, y, width, height, columnTitle);
+    return SimNewControl(number, "List", x, y, width, height, columnTitle);
 }
 
 void SetListDisplayMode(int list, ListDisplayMode mode) {
@@ -110,15 +71,15 @@ void SetListDisplayMode(int list, ListDisplayMode mode) {
 }
 
 int CreateButton(int number, int x, int y, int width, int height, const char* text) {
-    return NewControl(number, "Button", x, y, width, height, text);
+    return SimNewControl(number, "Button", x, y, width, height, text);
 }
 
 int CreateLabel(int number, int x, int y, int width, int height, const char* text) {
-    return NewControl(number, "Label", x, y, width, height, text);
+    return SimNewControl(number, "Label", x, y, width, height, text);
 }
 
 int CreateTextField(int number, int x, int y, int width, int height, const char* text) {
-    return NewControl(number, "TextField", x, y, width, height, text);
+    return SimNewControl(number, "TextField", x, y, width, height, text);
 }
 
 void AddListRow(int list, const char* text, SystemHandle icon) {
@@ -172,27 +133,4 @@ std::string ControlText(int number) {
 void SetControlText(int number, const char* text) {
     SimRecord("SetControlText(%d,%s)", number, text ? text : "");
     if (SimControl* c = Control(number)) c->text = text ? text : "";
-}
-
-// ---- dialogs --------------------------------------------------------------------
-
-std::string OpenFileDialog(const char* title) {
-    SimRecord("OpenFileDialog(%s)", title ? title : "");
-    return {};
-}
-
-std::string FolderDialog(const char* instruction) {
-    SimRecord("FolderDialog(%s)", instruction ? instruction : "");
-    return {};
-}
-
-std::string TextInputDialog(const char* title, const char* prompt, const char* defaultText) {
-    SimRecord("TextInputDialog(%s,%s,%s)", title ? title : "", prompt ? prompt : "",
-              defaultText ? defaultText : "");
-    return {};
-}
-
-bool FontDialog(FontChoice* choice) {
-    SimRecord("FontDialog(%s)", choice ? choice->name.c_str() : "");
-    return false;
 }

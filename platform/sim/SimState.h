@@ -54,3 +54,6 @@ struct SimState {
 SimState& Sim();
 void SimRecord(const char* format, ...) __attribute__((format(printf, 1, 2)));
 SystemHandle SimNewHandle();
+// Creates a control in the current container; returns its number or 0.
+int SimNewControl(int number, const char* kind, int x, int y, int width, int height,
+                  const char* text);

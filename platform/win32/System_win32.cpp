@@ -1,12 +1,12 @@
 // Set-up and release of the layer, and the system services the core asks
-// for: work area, environment, fonts, images, tray, menu, processes, files
-// and dialogs.
+// for: work area, environment, fonts and files.
+#include "Win32Internal.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 
 #include <set>
 
-#include "Win32Internal.h"
 #include "platform/EventQueue.h"
 
 void InitWindowLayer();
@@ -76,53 +76,8 @@ void FreeAllFonts() {
     gFonts.clear();
 }
 
-// ---- images ---------------------------------------------------------------------
+// ---- files ----------------------------------------------------------------------
 
-IconImage IconFromImageBits(const uint8_t* bits, size_t size, int width, int height, int bitCount) {
-    (void)bits, (void)size, (void)width, (void)height, (void)bitCount;
-    return {};
-}
-void FreeAllImages() {}
-SystemHandle ShellIconFor(const char* path) {
-    (void)path;
-    return nullptr;
-}
-ByteView EmbeddedIcoFile(EmbeddedIco which) {
-    (void)which;
-    return {};
-}
-
-// ---- tray and menu ----------------------------------------------------------------
-
-void AddTrayIcon(int number, SystemHandle owner, SystemHandle icon) {
-    (void)number, (void)owner, (void)icon;
-}
-int SetTrayIconToolTip(int number, const char* text) {
-    (void)number, (void)text;
-    return 0;
-}
-int RemoveTrayIcon(int number) {
-    (void)number;
-    return 0;
-}
-void RemoveAllTrayIcons() {}
-SystemHandle CreateContextMenu(int number) {
-    (void)number;
-    return nullptr;
-}
-void AddContextMenuItem(int identifier, const char* text) { (void)identifier, (void)text; }
-void DisplayContextMenu(int number, SystemHandle owner) { (void)number, (void)owner; }
-
-// ---- processes and files -------------------------------------------------------------
-
-bool StartProcess(const char* commandLine) {
-    (void)commandLine;
-    return false;
-}
-bool ShellOpen(const char* file, const char* directory) {
-    (void)file, (void)directory;
-    return false;
-}
 FileData ReadWholeFile(const char* path) {
     (void)path;
     return {};
@@ -132,21 +87,3 @@ bool ReplaceWholeFile(const char* path, const std::string& bytes) {
     return false;
 }
 
-// ---- dialogs -----------------------------------------------------------------------
-
-std::string OpenFileDialog(const char* title) {
-    (void)title;
-    return {};
-}
-std::string FolderDialog(const char* instruction) {
-    (void)instruction;
-    return {};
-}
-std::string TextInputDialog(const char* title, const char* prompt, const char* defaultText) {
-    (void)title, (void)prompt, (void)defaultText;
-    return {};
-}
-bool FontDialog(FontChoice* choice) {
-    (void)choice;
-    return false;
-}

@@ -15,6 +15,7 @@ constexpr DWORD kWakeMask = QS_ALLINPUT | QS_ALLPOSTMESSAGE;  // 0x5FF
 
 std::map<int, WindowEntry> gWindows;
 std::optional<AppEvent> gDirectEvent;
+bool gInsideWait = false;
 int gCreatingNumber = -1;  // the number of the window inside CreateWindowExA
 int gClassCounter = 0;
 void (*gSessionEndHandler)() = nullptr;
@@ -185,7 +186,16 @@ DWORD StyleFor(int flags) {
 
 std::map<int, WindowEntry>& Windows() { return gWindows; }
 
-void SetDirectEvent(const AppEvent& event) { gDirectEvent = event; }
+void SetDirectEvent(const AppEvent& event) {
+    // Only one event can be returned; one made outside the wait (a message
+    // sent by our own code, a modal loop) or a second one waits in the queue.
+    if (gInsideWait && !gDirectEvent) {
+        gDirectEvent = event;
+        return;
+    }
+    int number = event.kind == EventKind::Gadget ? event.gadget : event.menuItem;
+    QueueEvent({event.kind, number, event.window, event.type});
+}
 
 LRESULT ForwardToWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return WindowProcedure(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
@@ -301,20 +311,24 @@ int AppWindowClientHeight(int number) {
 AppEvent WaitForEvent(int timeoutMs) {
     AppEvent event;
     if (TakeQueuedEvent(&event)) return event;
-    MSG msg;
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
-        if (timeoutMs == 0) return event;
-        DWORD wait = timeoutMs < 0 ? INFINITE : DWORD(timeoutMs);
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, kWakeMask) == WAIT_TIMEOUT) return event;
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return event;
-    }
     gDirectEvent.reset();
-    HandleMessage(msg);
+    gInsideWait = true;
+    // Messages that other threads or programs send are handled inside
+    // PeekMessageA and may make a direct event on their own.
+    MSG msg;
+    bool taken = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD);
+    if (!taken && !gDirectEvent && timeoutMs != 0) {
+        DWORD wait = timeoutMs < 0 ? INFINITE : DWORD(timeoutMs);
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, kWakeMask) != WAIT_TIMEOUT)
+            taken = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD);
+    }
+    if (taken) HandleMessage(msg);
+    gInsideWait = false;
     if (gDirectEvent) {
         event = *gDirectEvent;
         gDirectEvent.reset();
         return event;
     }
-    event.kind = EventKind::Other;
+    if (taken) event.kind = EventKind::Other;
     return event;
 }
