@@ -50,7 +50,7 @@ void DispatchEvent(const AppEvent& event) {
         break;
     case EventKind::SysTray: OnSysTray(event.type); break;
     case EventKind::Menu: OnMenu(event.menuItem); break;
-    case EventKind::Gadget: HandleConfigEvent(gApp.list, event.gadget); break;
+    case EventKind::Gadget: HandleConfigEvent(gApp.list, event.gadget, gApp.folderIcon.icon); break;
     case EventKind::None:
     case EventKind::Other: break;
     }

@@ -50,6 +50,7 @@ int AddPanelPage(int panel, const char* title) {
     SimControl* c = Control(panel);
     if (!c) return 0;
     c->rows.push_back(title ? title : "");
+    if (c->rows.size() == 1) c->selectedRow = 0;  // the first page is shown
     Sim().containerPage = int(c->rows.size());
     SimRecord("AddPanelPage(%d,%s)", panel, title ? title : "");
     return Sim().containerPage;
@@ -68,6 +69,7 @@ int CreateListControl(int number, int x, int y, int width, int height, const cha
 
 void SetListDisplayMode(int list, ListDisplayMode mode) {
     SimRecord("SetListDisplayMode(%d,%d)", list, int(mode));
+    if (SimControl* c = Control(list)) c->listMode = mode;
 }
 
 int CreateButton(int number, int x, int y, int width, int height, const char* text) {
@@ -96,7 +98,9 @@ void RemoveListRow(int list, int index) {
     if (!c || index < 0 || index >= int(c->rows.size())) return;
     c->rows.erase(c->rows.begin() + index);
     c->rowIcons.erase(c->rowIcons.begin() + index);
-    c->selectedRow = -1;
+    // The selection goes with its row and follows the rows below it up.
+    if (c->selectedRow == index) c->selectedRow = -1;
+    else if (c->selectedRow > index) --c->selectedRow;
 }
 
 void ClearListRows(int list) {

@@ -31,6 +31,14 @@ void SimSetEnvironment(const char* name, const char* value);
 void SimSetPointerRow(int row);  // PointerRowInWindow's answer while the window exists
 void SimSetStartResults(bool process, bool shell);
 
+// The user's answers to the dialogs, taken in order, one per dialog shown.
+// A dialog without an answer left is cancelled (empty text, false).
+void SimAnswerFileDialog(const std::string& path);
+void SimAnswerFolderDialog(const std::string& path);  // as the system gives it
+void SimAnswerTextInput(const std::string& text);
+void SimAnswerFontDialog(const FontChoice& chosen);
+void SimCancelFontDialog();
+
 struct SimWindow {
     std::string title;
     int x = 0, y = 0, width = 0, height = 0, flags = 0;
@@ -49,7 +57,8 @@ struct SimControl {
     bool enabled = true;
     std::vector<std::string> rows;
     std::vector<SystemHandle> rowIcons;
-    int selectedRow = -1;
+    ListDisplayMode listMode = ListDisplayMode::Report;
+    int selectedRow = -1;  // a panel: the selected page, from 0
 };
 const SimControl* SimFindControl(int number);
 

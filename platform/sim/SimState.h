@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdarg>
+#include <deque>
+#include <optional>
 #include <map>
 #include <set>
 #include <string>
@@ -46,6 +48,9 @@ struct SimState {
     bool processStarts = true;
     bool shellStarts = true;
     std::map<std::string, SimFile> files;
+
+    std::deque<std::optional<std::string>> fileAnswers, folderAnswers, textAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
 
     void (*sessionEndHandler)() = nullptr;
     void (*trayRebuiltHandler)() = nullptr;
