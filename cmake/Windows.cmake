@@ -3,6 +3,9 @@ set(PLATFORM_WIN32
     platform/win32/Canvas_win32.cpp
     platform/win32/Controls_win32.cpp
     platform/win32/Dialogs_win32.cpp
+    platform/win32/ListControl_win32.cpp
+    platform/win32/Panel_win32.cpp
+    platform/win32/TextInput_win32.cpp
     platform/win32/Icons_win32.cpp
     platform/win32/Process_win32.cpp
     platform/win32/System_win32.cpp

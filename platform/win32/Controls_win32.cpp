@@ -1,4 +1,4 @@
-// The control registry, the canvas and the configuration window's controls.
+// The control registry and the plain controls: buttons, labels, text fields.
 #include "Win32Internal.h"
 #include "platform/EventQueue.h"
 #include "platform/Numbers.h"
@@ -44,7 +44,11 @@ HWND ControlHandle(int number) {
     return entry ? entry->hwnd : nullptr;
 }
 
-void ReleaseControls() { gControls.clear(); }
+void ReleaseControls() {
+    gControls.clear();
+    ReleaseListImages();
+    ReleasePanels();
+}
 
 bool ControlExists(int number) { return gControls.count(number) != 0; }
 
@@ -61,29 +65,10 @@ void DisableControl(int number) {
     if (HWND hwnd = ControlHandle(number)) EnableWindow(hwnd, FALSE);
 }
 
-// ---- the configuration window's controls ------------------------------------
+// ---- plain controls -----------------------------------------------------------
 
-int CreatePanel(int number, int x, int y, int width, int height) {
-    (void)number, (void)x, (void)y, (void)width, (void)height;
-    return 0;
-}
-int AddPanelPage(int panel, const char* title) {
-    (void)panel, (void)title;
-    return 0;
-}
-void EndPanelPages() {}
-int CreateListControl(int number, int x, int y, int width, int height, const char* columnTitle,
-                      int columnWidth, int options) {
-    (void)number, (void)x, (void)y, (void)width, (void)height, (void)columnTitle,
-        (void)columnWidth, (void)options;
-    return 0;
-}
-void SetListDisplayMode(int list, ListDisplayMode mode) { (void)list, (void)mode; }
-
-namespace {
-// A plain child control of the current container, its id equal to its number.
-int CreateChild(int number, const char* className, DWORD exStyle, DWORD style, int x, int y,
-                int width, int height, const char* text) {
+int CreateChildControl(int number, const char* className, DWORD exStyle, DWORD style, int x,
+                       int y, int width, int height, const char* text, ControlHandler handler) {
     if (!gContainer) return 0;
     int assigned = ReserveControlNumber(number);
     HWND hwnd = CreateWindowExA(exStyle, className, text ? text : "", WS_CHILD | WS_VISIBLE | style,
@@ -92,34 +77,21 @@ int CreateChild(int number, const char* className, DWORD exStyle, DWORD style, i
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return 0;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-    return RegisterControl(assigned, hwnd, nullptr);
+    return RegisterControl(assigned, hwnd, handler);
 }
-}  // namespace
 
 int CreateButton(int number, int x, int y, int width, int height, const char* text) {
-    return CreateChild(number, "Button", 0, WS_GROUP | WS_TABSTOP, x, y, width, height, text);
+    return CreateChildControl(number, "Button", 0, WS_GROUP | WS_TABSTOP, x, y, width, height, text,
+                              nullptr);
 }
 
 int CreateLabel(int number, int x, int y, int width, int height, const char* text) {
-    return CreateChild(number, "Static", 0, WS_GROUP, x, y, width, height, text);
+    return CreateChildControl(number, "Static", 0, WS_GROUP, x, y, width, height, text, nullptr);
 }
 
 int CreateTextField(int number, int x, int y, int width, int height, const char* text) {
-    return CreateChild(number, "Edit", WS_EX_CLIENTEDGE, WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, x,
-                       y, width, height, text);
-}
-
-void AddListRow(int list, const char* text, SystemHandle icon) { (void)list, (void)text, (void)icon; }
-void RemoveListRow(int list, int index) { (void)list, (void)index; }
-void ClearListRows(int list) { (void)list; }
-int SelectedListRow(int list) {
-    (void)list;
-    return -1;
-}
-void SelectListRow(int list, int index) { (void)list, (void)index; }
-int ListRowCount(int list) {
-    (void)list;
-    return 0;
+    return CreateChildControl(number, "Edit", WS_EX_CLIENTEDGE, WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, x,
+                              y, width, height, text, nullptr);
 }
 
 std::string ControlText(int number) {

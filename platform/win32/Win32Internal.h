@@ -52,4 +52,13 @@ LRESULT ForwardToWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 void ReleaseControls();  // drops the registry entries of every control
 
+// A child of the current container with DEFAULT_GUI_FONT and its number as
+// its id (WS_CHILD and WS_VISIBLE are added). Returns the number, or 0.
+int CreateChildControl(int number, const char* className, DWORD exStyle, DWORD style, int x,
+                       int y, int width, int height, const char* text, ControlHandler handler);
+// The list controls' image lists and the tab controls' pages outlive the
+// registry entries of closed windows until these run.
+void ReleaseListImages();
+void ReleasePanels();
+
 constexpr UINT kTrayMessage = 12501;
