@@ -4,11 +4,20 @@
 //   probe window-info TITLE             prints class, style, visibility and rectangle
 //   probe post TITLE MESSAGE [WPARAM [LPARAM]]
 //   probe send TITLE MESSAGE [WPARAM [LPARAM]]   prints the result
+//   probe controls TITLE                 one line per control: class, id, visible, enabled, text
+//   probe control-center TITLE TEXT      screen point of the shown control with that text
+//   probe list-rows TITLE                "selected=N", then the list control's rows, one a line
+//   probe list-row-center TITLE ROW      screen point of a row of the list control
+//   probe tab-center TITLE INDEX         screen point of a tab of the tab control
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 HWND FindTopLevel(const char* title) { return FindWindowA(nullptr, title); }
@@ -47,6 +56,126 @@ int Message(const char* title, int argc, char** argv, bool post) {
     std::printf("%ld\n", long(SendMessageA(hwnd, message, wParam, lParam)));
     return 0;
 }
+
+std::vector<HWND> Descendants(HWND top) {
+    std::vector<HWND> out;
+    EnumChildWindows(
+        top,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+// GetWindowTextA does not ask a control of another process; an edit
+// field's text comes only from WM_GETTEXT.
+std::string TextOf(HWND hwnd) {
+    char text[512] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return text;
+}
+
+HWND FirstOfClass(const char* title, const char* cls) {
+    HWND top = FindTopLevel(title);
+    if (!top) return nullptr;
+    for (HWND c : Descendants(top))
+        if (ClassOf(c) == cls) return c;
+    return nullptr;
+}
+
+int PrintCenter(HWND hwnd, RECT r) {
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+}
+
+int Controls(const char* title) {
+    HWND top = FindTopLevel(title);
+    if (!top) return 1;
+    for (HWND c : Descendants(top))
+        std::printf("%s %d %d %d %s\n", ClassOf(c).c_str(), GetDlgCtrlID(c), IsWindowVisible(c) ? 1 : 0,
+                    IsWindowEnabled(c) ? 1 : 0, TextOf(c).c_str());
+    return 0;
+}
+
+int ControlCenter(const char* title, const char* text) {
+    HWND top = FindTopLevel(title);
+    if (!top) return 1;
+    for (HWND c : Descendants(top)) {
+        if (!IsWindowVisible(c) || TextOf(c) != text) continue;
+        RECT r;
+        GetClientRect(c, &r);
+        return PrintCenter(c, r);
+    }
+    return 1;
+}
+
+// Memory in the program's process for messages that carry pointers.
+struct Remote {
+    HANDLE process = nullptr;
+    char* base = nullptr;
+};
+
+Remote OpenRemote(HWND hwnd, size_t size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    Remote r;
+    r.process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (r.process)
+        r.base = static_cast<char*>(VirtualAllocEx(r.process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    return r;
+}
+
+void CloseRemote(Remote& r) {
+    if (r.base) VirtualFreeEx(r.process, r.base, 0, MEM_RELEASE);
+    if (r.process) CloseHandle(r.process);
+}
+
+int ListRows(const char* title) {
+    HWND list = FirstOfClass(title, "SysListView32");
+    if (!list) return 1;
+    Remote r = OpenRemote(list, 4096);
+    if (!r.base) return 1;
+    std::printf("selected=%ld\n", long(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED)));
+    int n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        LVITEMA item = {};
+        item.iSubItem = 0;
+        item.pszText = r.base + sizeof item;
+        item.cchTextMax = 1024;
+        WriteProcessMemory(r.process, r.base, &item, sizeof item, nullptr);
+        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(r.base));
+        char text[1024] = {};
+        ReadProcessMemory(r.process, r.base + sizeof item, text, sizeof text - 1, nullptr);
+        std::printf("%s\n", text);
+    }
+    CloseRemote(r);
+    return 0;
+}
+
+// LVM_GETITEMRECT and TCM_GETITEMRECT: a RECT in the program's memory.
+int ItemCenter(const char* title, const char* cls, UINT message, int index) {
+    HWND control = FirstOfClass(title, cls);
+    if (!control) return 1;
+    Remote r = OpenRemote(control, sizeof(RECT));
+    if (!r.base) return 1;
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(r.process, r.base, &rect, sizeof rect, nullptr);
+    LRESULT ok = SendMessageA(control, message, index, reinterpret_cast<LPARAM>(r.base));
+    ReadProcessMemory(r.process, r.base, &rect, sizeof rect, nullptr);
+    CloseRemote(r);
+    return ok ? PrintCenter(control, rect) : 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,5 +186,12 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "window-info")) return WindowInfo(title);
     if (!std::strcmp(command, "post")) return Message(title, argc - 3, argv + 3, true);
     if (!std::strcmp(command, "send")) return Message(title, argc - 3, argv + 3, false);
+    if (!std::strcmp(command, "controls")) return Controls(title);
+    if (!std::strcmp(command, "control-center") && argc > 3) return ControlCenter(title, argv[3]);
+    if (!std::strcmp(command, "list-rows")) return ListRows(title);
+    if (!std::strcmp(command, "list-row-center") && argc > 3)
+        return ItemCenter(title, "SysListView32", LVM_GETITEMRECT, atoi(argv[3]));
+    if (!std::strcmp(command, "tab-center") && argc > 3)
+        return ItemCenter(title, "SysTabControl32", TCM_GETITEMRECT, atoi(argv[3]));
     return 2;
 }
