@@ -12,19 +12,31 @@
 #include "platform/Platform.h"
 
 namespace {
+struct Search {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (GetDlgCtrlID(child) != s->id) return TRUE;
+    s->found = child;
+    return FALSE;
+}
+
 // Controls sit on pages, so they are looked up by id below the window.
 HWND FindById(int number) {
-    struct Search { int id; HWND found; } search = {number, nullptr};
-    EnumChildWindows(
-        static_cast<HWND>(AppWindowHandle(ConfigWindow)),
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != s->id || GetParent(child) == nullptr) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search = {number, nullptr};
+    EnumChildWindows(static_cast<HWND>(AppWindowHandle(ConfigWindow)), MatchId,
+                     reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK CountConfigWindows(HWND hwnd, LPARAM count) {
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::string(title) == "Lumarel - Konfiguration") ++*reinterpret_cast<int*>(count);
+    return TRUE;
 }
 
 std::vector<HWND> Children(HWND parent) {
@@ -374,15 +386,7 @@ TEST_F(ConfigWindowWin, OpeningAgainGivesOneCentredWindowOnItemsWithoutSelection
     Pump();
     EXPECT_FALSE(IsWindow(first));
     int windows = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM count) -> BOOL {
-            char title[64] = {};
-            GetWindowTextA(hwnd, title, sizeof title);
-            if (std::string(title) == "Lumarel - Konfiguration") ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(GetCurrentThreadId(), CountConfigWindows, reinterpret_cast<LPARAM>(&windows));
     EXPECT_EQ(windows, 1);
     RECT r;
     GetWindowRect(Window(), &r);

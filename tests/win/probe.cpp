@@ -57,15 +57,14 @@ int Message(const char* title, int argc, char** argv, bool post) {
     return 0;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND top) {
     std::vector<HWND> out;
-    EnumChildWindows(
-        top,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&out));
+    EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&out));
     return out;
 }
 
