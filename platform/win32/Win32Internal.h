@@ -53,3 +53,9 @@ LRESULT ForwardToWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 void ReleaseControls();  // drops the registry entries of every control
 
 constexpr UINT kTrayMessage = 12501;
+
+// The canvas's off-screen picture (none when the control has none), and
+// what it holds; for tests that read the picture back.
+HDC CanvasPictureDc(int canvas);
+size_t CanvasPictureCount();
+size_t CanvasScaledIconCount(int canvas);
