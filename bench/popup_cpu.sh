@@ -76,7 +76,7 @@ measure() {
     # works in a folder named after the prefix's device and inode.
     local server="" p key
     key=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
-    for p in $(pgrep -u "$(id -u)" -x wineserver); do
+    for p in $(pgrep -u "$(id -u)" wineserver); do
         case "$(readlink "/proc/$p/cwd")" in */"$key") server=$p ;; esac
     done
     local p0 s0 p1 s1
