@@ -9,7 +9,7 @@ set(PLATFORM_WIN32
     platform/win32/Tray_win32.cpp
     platform/win32/Window_win32.cpp
 )
-set(WIN32_LIBS user32 gdi32 msimg32 comctl32 comdlg32 shell32 ole32)
+set(WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32)
 # Only Windows' own DLLs at run time.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 

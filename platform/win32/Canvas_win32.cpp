@@ -424,5 +424,6 @@ void DrawCanvasIcon(SystemHandle icon, int x, int y, int width, int height) {
     if (!p.iconDc) return;
     SelectObject(p.iconDc, scaled);
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(p.dc, x, y, width, height, p.iconDc, 0, 0, width, height, blend);
+    // gdi32's own entry of AlphaBlend: no further DLL.
+    GdiAlphaBlend(p.dc, x, y, width, height, p.iconDc, 0, 0, width, height, blend);
 }
