@@ -42,3 +42,8 @@ add_test(NAME program_file COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/check_pe.s
 
 include(tests/win/Tests.cmake)
 include(tests/e2e/Tests.cmake)
+
+# What a popup pass costs: bench/popup_cpu.sh runs it under Wine.
+add_executable(popup_pass bench/popup_pass.cpp)
+target_link_libraries(popup_pass core_win32)
+target_link_options(popup_pass PRIVATE ${STATIC_RUNTIME})

@@ -3,6 +3,10 @@
 #include "platform/Numbers.h"
 
 int CreateCanvas(int number, int x, int y, int width, int height) {
+    if (Sim().canvasFails) {
+        SimRecord("CreateCanvas(%d,%d,%d,%d,%d,)=0", number, x, y, width, height);
+        return 0;
+    }
     return SimNewControl(number, "Canvas", x, y, width, height, "");
 }
 
@@ -13,10 +17,13 @@ void SetWindowTopmost(int window) {
 
 void ActivateAppWindow(int window) { SimRecord("ActivateAppWindow(%d)", window); }
 
-int PointerRowInWindow(int window) { return AppWindowExists(window) ? Sim().pointerRow : -1; }
+int PointerRowInWindow(int window) {
+    SimRecord("PointerRowInWindow(%d)", window);
+    return AppWindowExists(window) ? Sim().pointerRow : -1;
+}
 
 Colour GetSystemColour(SystemColour which) {
-    return which == SystemColour::HotLight ? 0xCC6600 : 0xA0A0A0;
+    return which == SystemColour::HotLight ? Sim().hotLight : Sim().buttonShadow;
 }
 
 bool BeginCanvasPass(int canvas) {

@@ -48,6 +48,11 @@ void SimSetDpi(int dpi) { Sim().dpi = dpi; }
 void SimSetWorkArea(const Rect& area) { Sim().workArea = area; }
 void SimSetEnvironment(const char* name, const char* value) { Sim().environment[name] = value; }
 void SimSetPointerRow(int row) { Sim().pointerRow = row; }
+void SimFailCanvas(bool fail) { Sim().canvasFails = fail; }
+void SimSetSystemColours(Colour hotLight, Colour buttonShadow) {
+    Sim().hotLight = hotLight;
+    Sim().buttonShadow = buttonShadow;
+}
 void SimSetStartResults(bool process, bool shell) {
     Sim().processStarts = process;
     Sim().shellStarts = shell;

@@ -29,6 +29,8 @@ void SimSetDpi(int dpi);         // 0: no display context
 void SimSetWorkArea(const Rect& area);
 void SimSetEnvironment(const char* name, const char* value);
 void SimSetPointerRow(int row);  // PointerRowInWindow's answer while the window exists
+void SimFailCanvas(bool fail);   // CreateCanvas fails while set
+void SimSetSystemColours(Colour hotLight, Colour buttonShadow);
 void SimSetStartResults(bool process, bool shell);
 
 // The user's answers to the dialogs, taken in order, one per dialog shown.

@@ -45,6 +45,9 @@ struct SimState {
     Rect workArea{0, 0, 1024, 748};
     std::map<std::string, std::string> environment;
     int pointerRow = -1;
+    bool canvasFails = false;
+    Colour hotLight = 0xCC6600;
+    Colour buttonShadow = 0xA0A0A0;
     bool processStarts = true;
     bool shellStarts = true;
     std::map<std::string, SimFile> files;

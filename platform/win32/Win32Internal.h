@@ -62,3 +62,9 @@ void ReleaseListImages();
 void ReleasePanels();
 
 constexpr UINT kTrayMessage = 12501;
+
+// The canvas's off-screen picture (none when the control has none), and
+// what it holds; for tests that read the picture back.
+HDC CanvasPictureDc(int canvas);
+size_t CanvasPictureCount();
+size_t CanvasScaledIconCount(int canvas);

@@ -1,6 +1,7 @@
 // A helper for the end-to-end tests: looks at and pokes the program's
 // windows from another process, as a user's tools would.
 //   probe wait-window TITLE [SECONDS]   exit 0 once a top-level window has that title
+//   probe wait-gone TITLE [SECONDS]     exit 0 once no top-level window has that title
 //   probe window-info TITLE             prints class, style, visibility and rectangle
 //   probe post TITLE MESSAGE [WPARAM [LPARAM]]
 //   probe send TITLE MESSAGE [WPARAM [LPARAM]]   prints the result
@@ -30,6 +31,15 @@ int WaitWindow(const char* title, int seconds) {
         Sleep(100);
     }
     std::fprintf(stderr, "no window titled '%s'\n", title);
+    return 1;
+}
+
+int WaitGone(const char* title, int seconds) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (!FindTopLevel(title)) return 0;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "a window titled '%s' is still there\n", title);
     return 1;
 }
 
@@ -182,6 +192,7 @@ int main(int argc, char** argv) {
     const char* command = argv[1];
     const char* title = argv[2];
     if (!std::strcmp(command, "wait-window")) return WaitWindow(title, argc > 3 ? atoi(argv[3]) : 20);
+    if (!std::strcmp(command, "wait-gone")) return WaitGone(title, argc > 3 ? atoi(argv[3]) : 20);
     if (!std::strcmp(command, "window-info")) return WindowInfo(title);
     if (!std::strcmp(command, "post")) return Message(title, argc - 3, argv + 3, true);
     if (!std::strcmp(command, "send")) return Message(title, argc - 3, argv + 3, false);
