@@ -27,7 +27,8 @@ void SimReset() {
     Sim() = SimState{};
     ClearEventQueue();
 }
-void SimPushEvent(const AppEvent& event) { Sim().script.push_back(event); }
+void SimPushEvent(const AppEvent& event) { Sim().script.push_back(SimStep{event, false}); }
+void SimPushTaskbarRebuilt() { Sim().script.push_back(SimStep{AppEvent{EventKind::Other}, true}); }
 bool SimScriptOverrun() { return Sim().overrun; }
 const std::vector<std::string>& SimCalls() { return Sim().calls; }
 void SimClearCalls() { Sim().calls.clear(); }
@@ -51,6 +52,16 @@ void SimSetPointerRow(int row) { Sim().pointerRow = row; }
 void SimSetStartResults(bool process, bool shell) {
     Sim().processStarts = process;
     Sim().shellStarts = shell;
+}
+void SimSetTrayAvailable(bool available) { Sim().trayAvailable = available; }
+void SimFailMenus(bool fail) { Sim().menusFail = fail; }
+void SimSetEmbeddedIco(EmbeddedIco which, const std::string& bytes) {
+    Sim().embeddedIco[int(which)] = bytes;
+}
+const SimTrayIcon* SimFindTrayIcon(int number) { return FindNumbered(Sim().trayIcons, number); }
+std::vector<std::string> SimMenuItems(int number) {
+    auto it = Sim().menus.find(number);
+    return it == Sim().menus.end() ? std::vector<std::string>() : it->second;
 }
 
 const SimWindow* SimFindWindow(int number) { return FindNumbered(Sim().windows, number); }
@@ -142,7 +153,14 @@ AppEvent WaitForEvent(int timeoutMs) {
     SimRecord("WaitForEvent(%d)", timeoutMs);
     AppEvent event;
     if (TakeQueuedEvent(&event)) return event;
-    if (s.scriptPos < s.script.size()) return s.script[s.scriptPos++];
+    if (s.scriptPos < s.script.size()) {
+        const SimStep& step = s.script[s.scriptPos++];
+        if (step.taskbarRebuilt) {
+            s.trayIcons.clear();
+            if (s.trayRebuiltHandler) s.trayRebuiltHandler();
+        }
+        return step.event;
+    }
     s.overrun = true;
     event.kind = EventKind::CloseWindow;
     event.window = MainWindow;
@@ -163,6 +181,8 @@ void SetSessionEndHandler(void (*handler)()) { Sim().sessionEndHandler = handler
 void AddTrayIcon(int number, SystemHandle owner, SystemHandle icon) {
     SimRecord("AddTrayIcon(%d,%s,%s)", number, owner ? "owner" : "none", icon ? "icon" : "none");
     if (!owner || !icon) return;
+    if (Sim().trayIcons.count(number)) RemoveTrayIcon(number);
+    if (!Sim().trayAvailable) return;  // the icon counts as absent
     Sim().trayIcons[number] = SimTrayIcon{owner, icon, ""};
 }
 
@@ -188,6 +208,9 @@ void SetTrayRebuiltHandler(void (*handler)()) { Sim().trayRebuiltHandler = handl
 
 SystemHandle CreateContextMenu(int number) {
     SimRecord("CreateContextMenu(%d)", number);
+    Sim().menus.erase(number);
+    if (Sim().currentMenu == number) Sim().currentMenu = -1;
+    if (Sim().menusFail) return nullptr;
     Sim().menus[number].clear();
     Sim().currentMenu = number;
     return SimNewHandle();
@@ -195,8 +218,8 @@ SystemHandle CreateContextMenu(int number) {
 
 void AddContextMenuItem(int identifier, const char* text) {
     SimRecord("AddContextMenuItem(%d,%s)", identifier, text ? text : "");
-    if (Sim().currentMenu < 0) return;
-    Sim().menus[Sim().currentMenu].push_back(text ? text : "");
+    if (Sim().currentMenu < 0 || !text) return;
+    Sim().menus[Sim().currentMenu].push_back(std::to_string(identifier) + ":" + text);
 }
 
 void DisplayContextMenu(int number, SystemHandle owner) {
@@ -245,7 +268,9 @@ SystemHandle ShellIconFor(const char* path) {
 
 ByteView EmbeddedIcoFile(EmbeddedIco which) {
     SimRecord("EmbeddedIcoFile(%d)", int(which));
-    return {};
+    const std::string& bytes = Sim().embeddedIco[int(which)];
+    if (bytes.empty()) return {};
+    return ByteView{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
 }
 
 // ---- processes and files --------------------------------------------------------

@@ -15,6 +15,10 @@ void SimReset();
 // When the script is used up, WaitForEvent returns a close request for
 // window 0 so that a run always ends; SimScriptOverrun tells.
 void SimPushEvent(const AppEvent& event);
+// A step of the script at which the notification area is rebuilt: it
+// forgets every tray icon, and the handler runs inside that wait, which
+// returns Other.
+void SimPushTaskbarRebuilt();
 bool SimScriptOverrun();
 
 // Every platform operation the core called, as "Name(arg,...)", in order.
@@ -30,6 +34,19 @@ void SimSetWorkArea(const Rect& area);
 void SimSetEnvironment(const char* name, const char* value);
 void SimSetPointerRow(int row);  // PointerRowInWindow's answer while the window exists
 void SimSetStartResults(bool process, bool shell);
+void SimSetTrayAvailable(bool available);  // false: no notification area takes icons
+void SimFailMenus(bool fail);              // CreateContextMenu fails
+// The bytes EmbeddedIcoFile gives; none unless a test sets them.
+void SimSetEmbeddedIco(EmbeddedIco which, const std::string& bytes);
+
+struct SimTrayIcon {
+    SystemHandle owner = nullptr;
+    SystemHandle icon = nullptr;
+    std::string tip;
+};
+const SimTrayIcon* SimFindTrayIcon(int number);  // none unless shown
+// The items of a menu in order, as "identifier:text".
+std::vector<std::string> SimMenuItems(int number);
 
 struct SimWindow {
     std::string title;

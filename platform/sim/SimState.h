@@ -9,10 +9,9 @@
 
 #include "SimPlatform.h"
 
-struct SimTrayIcon {
-    SystemHandle owner = nullptr;
-    SystemHandle icon = nullptr;
-    std::string tip;
+struct SimStep {
+    AppEvent event;
+    bool taskbarRebuilt = false;
 };
 
 struct SimFile {
@@ -23,7 +22,7 @@ struct SimFile {
 struct SimState {
     bool initialised = false;
     std::vector<std::string> calls;
-    std::vector<AppEvent> script;
+    std::vector<SimStep> script;
     size_t scriptPos = 0;
     bool overrun = false;
 
@@ -32,6 +31,9 @@ struct SimState {
     std::map<int, SimTrayIcon> trayIcons;
     std::map<int, std::vector<std::string>> menus;
     int currentMenu = -1;
+    bool trayAvailable = true;
+    bool menusFail = false;
+    std::string embeddedIco[2];
     int container = 0;  // window or page that takes new controls
     int containerPage = 0;
     std::set<int> failingWindows;
