@@ -27,8 +27,18 @@ void SimReset() {
     Sim() = SimState{};
     ClearEventQueue();
 }
-void SimPushEvent(const AppEvent& event) { Sim().script.push_back(SimStep{event, false}); }
-void SimPushTaskbarRebuilt() { Sim().script.push_back(SimStep{AppEvent{EventKind::Other}, true}); }
+void SimPushEvent(const AppEvent& event) { Sim().script.push_back(SimStep{event, nullptr}); }
+void SimPushTaskbarRebuilt() {
+    SimPushCheck([] {
+        SimState& s = Sim();
+        s.trayIcons.clear();
+        s.trayAvailable = true;
+        if (s.trayRebuiltHandler) s.trayRebuiltHandler();
+    });
+}
+void SimPushCheck(std::function<void()> check) {
+    Sim().script.push_back(SimStep{AppEvent{EventKind::Other}, std::move(check)});
+}
 bool SimScriptOverrun() { return Sim().overrun; }
 const std::vector<std::string>& SimCalls() { return Sim().calls; }
 void SimClearCalls() { Sim().calls.clear(); }
@@ -154,11 +164,8 @@ AppEvent WaitForEvent(int timeoutMs) {
     AppEvent event;
     if (TakeQueuedEvent(&event)) return event;
     if (s.scriptPos < s.script.size()) {
-        const SimStep& step = s.script[s.scriptPos++];
-        if (step.taskbarRebuilt) {
-            s.trayIcons.clear();
-            if (s.trayRebuiltHandler) s.trayRebuiltHandler();
-        }
+        SimStep step = s.script[s.scriptPos++];
+        if (step.action) step.action();
         return step.event;
     }
     s.overrun = true;
@@ -201,7 +208,7 @@ int RemoveTrayIcon(int number) {
 
 void RemoveAllTrayIcons() {
     SimRecord("RemoveAllTrayIcons()");
-    Sim().trayIcons.clear();
+    while (!Sim().trayIcons.empty()) RemoveTrayIcon(Sim().trayIcons.begin()->first);
 }
 
 void SetTrayRebuiltHandler(void (*handler)()) { Sim().trayRebuiltHandler = handler; }

@@ -2,6 +2,7 @@
 // events, the record of calls, and the answers of the system.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ void SimPushEvent(const AppEvent& event);
 // forgets every tray icon, and the handler runs inside that wait, which
 // returns Other.
 void SimPushTaskbarRebuilt();
+// A step that runs a test's check inside the wait and returns Other.
+void SimPushCheck(std::function<void()> check);
 bool SimScriptOverrun();
 
 // Every platform operation the core called, as "Name(arg,...)", in order.

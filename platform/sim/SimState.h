@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -9,9 +10,10 @@
 
 #include "SimPlatform.h"
 
+// One step of the script: what happens inside that wait, then its event.
 struct SimStep {
     AppEvent event;
-    bool taskbarRebuilt = false;
+    std::function<void()> action;
 };
 
 struct SimFile {
