@@ -4,6 +4,13 @@
 //   probe window-info TITLE             prints class, style, visibility and rectangle
 //   probe post TITLE MESSAGE [WPARAM [LPARAM]]
 //   probe send TITLE MESSAGE [WPARAM [LPARAM]]   prints the result
+//   probe tray-remove TITLE             removes tray icon 0 of that window, as a
+//                                       restarting shell forgets it
+//   probe broadcast NAME                posts the registered message NAME to
+//                                       every top-level window ("TaskbarCreated")
+//   probe menu-rect -                   prints the rectangle of the open pop-up
+//                                       menu; exit 1 when none is open (Wine keeps
+//                                       a menu's items out of other processes' reach)
 #include <windows.h>
 
 #include <cstdio>
@@ -47,6 +54,29 @@ int Message(const char* title, int argc, char** argv, bool post) {
     std::printf("%ld\n", long(SendMessageA(hwnd, message, wParam, lParam)));
     return 0;
 }
+int TrayRemove(const char* title) {
+    HWND hwnd = FindTopLevel(title);
+    if (!hwnd) return 1;
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = hwnd;
+    record.uID = 0;
+    return Shell_NotifyIconA(NIM_DELETE, &record) ? 0 : 1;
+}
+
+int Broadcast(const char* name) {
+    UINT message = RegisterWindowMessageA(name);
+    return message && PostMessageA(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+}
+
+int MenuRect() {
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;
+    RECT r = {};
+    GetWindowRect(menuWindow, &r);
+    std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,5 +87,8 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "window-info")) return WindowInfo(title);
     if (!std::strcmp(command, "post")) return Message(title, argc - 3, argv + 3, true);
     if (!std::strcmp(command, "send")) return Message(title, argc - 3, argv + 3, false);
+    if (!std::strcmp(command, "tray-remove")) return TrayRemove(title);
+    if (!std::strcmp(command, "broadcast")) return Broadcast(title);
+    if (!std::strcmp(command, "menu-rect")) return MenuRect();
     return 2;
 }
