@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct IcoImageSpec {
+struct IcoImageLayout {
     int entryWidth, entryHeight, bitCount;  // the directory entry
     int headerWidth, headerHeight;          // the bitmap header (height counts the mask)
     int filler;                             // bytes after the header
@@ -16,13 +16,13 @@ inline void PutLe(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(char((value >> (8 * i)) & 0xFF));
 }
 
-inline std::string MakeIco(const std::vector<IcoImageSpec>& images) {
+inline std::string MakeIco(const std::vector<IcoImageLayout>& images) {
     std::string out;
     PutLe(out, 0, 2);
     PutLe(out, 1, 2);
     PutLe(out, uint32_t(images.size()), 2);
     uint32_t offset = uint32_t(6 + 16 * images.size());
-    for (const IcoImageSpec& i : images) {
+    for (const IcoImageLayout& i : images) {
         out.push_back(char(i.entryWidth));
         out.push_back(char(i.entryHeight));
         PutLe(out, 0, 2);
@@ -32,7 +32,7 @@ inline std::string MakeIco(const std::vector<IcoImageSpec>& images) {
         PutLe(out, offset, 4);
         offset += uint32_t(40 + i.filler);
     }
-    for (const IcoImageSpec& i : images) {
+    for (const IcoImageLayout& i : images) {
         PutLe(out, 40, 4);
         PutLe(out, uint32_t(i.headerWidth), 4);
         PutLe(out, uint32_t(i.headerHeight), 4);

@@ -73,7 +73,7 @@ TEST(Launch, StartItemTriesTheProgramThenTheShell) {
 
 struct ChoiceCase {
     const char* what;
-    std::vector<IcoImageSpec> images;
+    std::vector<IcoImageLayout> images;
     const char* call;  // IconFromImageBits(bytes,width,height,bits)
 };
 
