@@ -91,6 +91,9 @@ int RunLauncher() {
         ReleaseAll();  // nothing read, nothing written, no tray icon
         return 0;
     }
+    // A rebuilt notification area (the shell restarted) has forgotten our
+    // icon; without it the program could only be killed, losing every change.
+    SetTrayRebuiltHandler(AddOurTrayIcon);
     AddOurTrayIcon();
     ViewSettings view = ReadViewSettings(gApp.settingsPath);
     gApp.list = CreateLauncherList(view.width, view.itemHeight, view.separatorHeight,

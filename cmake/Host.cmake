@@ -9,9 +9,18 @@ set(PLATFORM_SIM
     platform/sim/Platform_sim.cpp
 )
 
+# A check build: the host tests under AddressSanitizer and UBSan.
+option(LUMAREL_SANITIZE "Build the host tests with AddressSanitizer and UBSan" OFF)
+if(LUMAREL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 add_library(core_sim STATIC ${CORE_SOURCES} ${PLATFORM_SIM})
 
 file(GLOB HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/*_test.cpp)
 add_executable(core_tests ${HOST_TESTS})
 target_link_libraries(core_tests core_sim GTest::gtest GTest::gtest_main)
+# Tests read the program's own resource files.
+target_compile_definitions(core_tests PRIVATE LUMAREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 30)

@@ -40,6 +40,9 @@ endif()
 add_test(NAME program_file COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/check_pe.sh
          ${TOOLCHAIN_PREFIX}-objdump $<TARGET_FILE:Lumarel> ${PE_FORMAT})
 
+add_test(NAME resources COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/check_resources.sh
+         ${CMAKE_SOURCE_DIR}/resources $<TARGET_FILE:Lumarel>)
+
 include(tests/win/Tests.cmake)
 include(tests/e2e/Tests.cmake)
 

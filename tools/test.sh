@@ -29,6 +29,10 @@ run_ctest() {  # DIR [ctest options...]
 mkdir -p build
 configure_and_build build/host || exit 1
 run_ctest build/host -j"$jobs"
+# The same tests once more under AddressSanitizer and UBSan: the ICO
+# reader must never read outside its data, whatever the data.
+configure_and_build build/host-asan -DLUMAREL_SANITIZE=ON || exit 1
+run_ctest build/host-asan -j"$jobs"
 
 # The 32-bit program is the one users get. Where this machine runs i386
 # code only through emulation, the Windows-side and end-to-end tests run

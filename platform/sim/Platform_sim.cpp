@@ -27,7 +27,18 @@ void SimReset() {
     Sim() = SimState{};
     ClearEventQueue();
 }
-void SimPushEvent(const AppEvent& event) { Sim().script.push_back(event); }
+void SimPushEvent(const AppEvent& event) { Sim().script.push_back(SimStep{event, nullptr}); }
+void SimPushTaskbarRebuilt() {
+    SimPushCheck([] {
+        SimState& s = Sim();
+        s.trayIcons.clear();
+        s.trayAvailable = true;
+        if (s.trayRebuiltHandler) s.trayRebuiltHandler();
+    });
+}
+void SimPushCheck(std::function<void()> check) {
+    Sim().script.push_back(SimStep{AppEvent{EventKind::Other}, std::move(check)});
+}
 bool SimScriptOverrun() { return Sim().overrun; }
 const std::vector<std::string>& SimCalls() { return Sim().calls; }
 void SimClearCalls() { Sim().calls.clear(); }
@@ -56,6 +67,16 @@ void SimSetSystemColours(Colour hotLight, Colour buttonShadow) {
 void SimSetStartResults(bool process, bool shell) {
     Sim().processStarts = process;
     Sim().shellStarts = shell;
+}
+void SimSetTrayAvailable(bool available) { Sim().trayAvailable = available; }
+void SimFailMenus(bool fail) { Sim().menusFail = fail; }
+void SimSetEmbeddedIco(EmbeddedIco which, const std::string& bytes) {
+    Sim().embeddedIco[int(which)] = bytes;
+}
+const SimTrayIcon* SimFindTrayIcon(int number) { return FindNumbered(Sim().trayIcons, number); }
+std::vector<std::string> SimMenuItems(int number) {
+    auto it = Sim().menus.find(number);
+    return it == Sim().menus.end() ? std::vector<std::string>() : it->second;
 }
 
 const SimWindow* SimFindWindow(int number) { return FindNumbered(Sim().windows, number); }
@@ -147,7 +168,11 @@ AppEvent WaitForEvent(int timeoutMs) {
     SimRecord("WaitForEvent(%d)", timeoutMs);
     AppEvent event;
     if (TakeQueuedEvent(&event)) return event;
-    if (s.scriptPos < s.script.size()) return s.script[s.scriptPos++];
+    if (s.scriptPos < s.script.size()) {
+        SimStep step = s.script[s.scriptPos++];
+        if (step.action) step.action();
+        return step.event;
+    }
     s.overrun = true;
     event.kind = EventKind::CloseWindow;
     event.window = MainWindow;
@@ -168,6 +193,8 @@ void SetSessionEndHandler(void (*handler)()) { Sim().sessionEndHandler = handler
 void AddTrayIcon(int number, SystemHandle owner, SystemHandle icon) {
     SimRecord("AddTrayIcon(%d,%s,%s)", number, owner ? "owner" : "none", icon ? "icon" : "none");
     if (!owner || !icon) return;
+    if (Sim().trayIcons.count(number)) RemoveTrayIcon(number);
+    if (!Sim().trayAvailable) return;  // the icon counts as absent
     Sim().trayIcons[number] = SimTrayIcon{owner, icon, ""};
 }
 
@@ -186,13 +213,16 @@ int RemoveTrayIcon(int number) {
 
 void RemoveAllTrayIcons() {
     SimRecord("RemoveAllTrayIcons()");
-    Sim().trayIcons.clear();
+    while (!Sim().trayIcons.empty()) RemoveTrayIcon(Sim().trayIcons.begin()->first);
 }
 
 void SetTrayRebuiltHandler(void (*handler)()) { Sim().trayRebuiltHandler = handler; }
 
 SystemHandle CreateContextMenu(int number) {
     SimRecord("CreateContextMenu(%d)", number);
+    Sim().menus.erase(number);
+    if (Sim().currentMenu == number) Sim().currentMenu = -1;
+    if (Sim().menusFail) return nullptr;
     Sim().menus[number].clear();
     Sim().currentMenu = number;
     return SimNewHandle();
@@ -200,8 +230,8 @@ SystemHandle CreateContextMenu(int number) {
 
 void AddContextMenuItem(int identifier, const char* text) {
     SimRecord("AddContextMenuItem(%d,%s)", identifier, text ? text : "");
-    if (Sim().currentMenu < 0) return;
-    Sim().menus[Sim().currentMenu].push_back(text ? text : "");
+    if (Sim().currentMenu < 0 || !text) return;
+    Sim().menus[Sim().currentMenu].push_back(std::to_string(identifier) + ":" + text);
 }
 
 void DisplayContextMenu(int number, SystemHandle owner) {
@@ -250,7 +280,9 @@ SystemHandle ShellIconFor(const char* path) {
 
 ByteView EmbeddedIcoFile(EmbeddedIco which) {
     SimRecord("EmbeddedIcoFile(%d)", int(which));
-    return {};
+    const std::string& bytes = Sim().embeddedIco[int(which)];
+    if (bytes.empty()) return {};
+    return ByteView{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
 }
 
 // ---- processes and files --------------------------------------------------------

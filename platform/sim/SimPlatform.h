@@ -2,6 +2,7 @@
 // events, the record of calls, and the answers of the system.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ void SimReset();
 // When the script is used up, WaitForEvent returns a close request for
 // window 0 so that a run always ends; SimScriptOverrun tells.
 void SimPushEvent(const AppEvent& event);
+// A step of the script at which the notification area is rebuilt: it
+// forgets every tray icon, and the handler runs inside that wait, which
+// returns Other.
+void SimPushTaskbarRebuilt();
+// A step that runs a test's check inside the wait and returns Other.
+void SimPushCheck(std::function<void()> check);
 bool SimScriptOverrun();
 
 // Every platform operation the core called, as "Name(arg,...)", in order.
@@ -32,6 +39,19 @@ void SimSetPointerRow(int row);  // PointerRowInWindow's answer while the window
 void SimFailCanvas(bool fail);   // CreateCanvas fails while set
 void SimSetSystemColours(Colour hotLight, Colour buttonShadow);
 void SimSetStartResults(bool process, bool shell);
+void SimSetTrayAvailable(bool available);  // false: no notification area takes icons
+void SimFailMenus(bool fail);              // CreateContextMenu fails
+// The bytes EmbeddedIcoFile gives; none unless a test sets them.
+void SimSetEmbeddedIco(EmbeddedIco which, const std::string& bytes);
+
+struct SimTrayIcon {
+    SystemHandle owner = nullptr;
+    SystemHandle icon = nullptr;
+    std::string tip;
+};
+const SimTrayIcon* SimFindTrayIcon(int number);  // none unless shown
+// The items of a menu in order, as "identifier:text".
+std::vector<std::string> SimMenuItems(int number);
 
 // The user's answers to the dialogs, taken in order, one per dialog shown.
 // A dialog without an answer left is cancelled (empty text, false).

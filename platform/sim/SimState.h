@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <deque>
 #include <optional>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -11,10 +12,10 @@
 
 #include "SimPlatform.h"
 
-struct SimTrayIcon {
-    SystemHandle owner = nullptr;
-    SystemHandle icon = nullptr;
-    std::string tip;
+// One step of the script: what happens inside that wait, then its event.
+struct SimStep {
+    AppEvent event;
+    std::function<void()> action;
 };
 
 struct SimFile {
@@ -25,7 +26,7 @@ struct SimFile {
 struct SimState {
     bool initialised = false;
     std::vector<std::string> calls;
-    std::vector<AppEvent> script;
+    std::vector<SimStep> script;
     size_t scriptPos = 0;
     bool overrun = false;
 
@@ -34,6 +35,9 @@ struct SimState {
     std::map<int, SimTrayIcon> trayIcons;
     std::map<int, std::vector<std::string>> menus;
     int currentMenu = -1;
+    bool trayAvailable = true;
+    bool menusFail = false;
+    std::string embeddedIco[2];
     int container = 0;  // window or page that takes new controls
     int containerPage = 0;
     std::set<int> failingWindows;

@@ -17,6 +17,7 @@ std::set<HFONT> gFonts;
 
 void InitPlatform() {
     InitWindowLayer();
+    ResetTrayLayer();
     ReleaseControls();
     SetContainer(nullptr, -1);
     gFonts.clear();
@@ -30,6 +31,7 @@ void InitPlatform() {
 void ReleasePlatform() {
     ClearEventQueue();
     ReleaseControls();
+    ResetTrayLayer();
     Windows().clear();
     SetContainer(nullptr, -1);
 }

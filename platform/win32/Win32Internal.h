@@ -68,3 +68,11 @@ constexpr UINT kTrayMessage = 12501;
 HDC CanvasPictureDc(int canvas);
 size_t CanvasPictureCount();
 size_t CanvasScaledIconCount(int canvas);
+constexpr size_t kTrayTipBytes = 63;  // of the 128-byte szTip
+
+// The record of every Shell_NotifyIconA call: cbSize, hWnd, uID, the
+// flags, and only the fields those flags name; all other bytes zero.
+NOTIFYICONDATAA TrayIconRecord(HWND owner, int number, UINT flags, HICON icon, const char* tip);
+// The icon AddTrayIcon made from a bitmap for that tray icon, if any.
+HICON TrayIconMadeFromBitmap(int number);
+void ResetTrayLayer();  // forgets every tray icon and menu

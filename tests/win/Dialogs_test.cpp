@@ -77,11 +77,15 @@ void Describe(HWND dialog, Helper& h) {
                       std::to_string(r.top) + "," + std::to_string(r.right - r.left) + "," +
                       std::to_string(r.bottom - r.top) + ";";
     }
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(h.mainThread, &info);
+    // The helper may find the dialog before it has taken the focus.
     HWND edit = ChildOfClass(dialog, "Edit");
-    h.focusInEdit = info.hwndFocus == edit;
+    for (int i = 0; i < 200 && !h.focusInEdit; ++i) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(h.mainThread, &info);
+        h.focusInEdit = info.hwndFocus == edit;
+        if (!h.focusInEdit) Sleep(10);
+    }
     h.selection = DWORD(SendMessageA(edit, EM_GETSEL, 0, 0));
 }
 
@@ -94,7 +98,18 @@ void TypeThenKey(HWND dialog, Helper& h, WPARAM key) {
 
 class Dialogs : public ::testing::Test {
 protected:
-    void SetUp() override { InitPlatform(); }
+    void SetUp() override {
+        InitPlatform();
+        // A dialog opens from a click in one of our windows, so ours is the
+        // foreground process then; earlier tests may have started others.
+        int window = OpenAppWindow(AutoNumber, 0, 0, 160, 40, "Vorn", SystemMenu, nullptr);
+        HWND hwnd = static_cast<HWND>(AppWindowHandle(window));
+        for (int i = 0; i < 100 && GetForegroundWindow() != hwnd; ++i) {
+            SetForegroundWindow(hwnd);
+            WaitForEvent(10);
+        }
+        CloseAppWindow(window);
+    }
     void TearDown() override {
         CloseAllAppWindows();
         ReleasePlatform();

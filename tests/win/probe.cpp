@@ -10,6 +10,13 @@
 //   probe list-rows TITLE                "selected=N", then the list control's rows, one a line
 //   probe list-row-center TITLE ROW      screen point of a row of the list control
 //   probe tab-center TITLE INDEX         screen point of a tab of the tab control
+//   probe tray-remove TITLE             removes tray icon 0 of that window, as a
+//                                       restarting shell forgets it
+//   probe broadcast NAME                posts the registered message NAME to
+//                                       every top-level window ("TaskbarCreated")
+//   probe menu-rect -                   prints the rectangle of the open pop-up
+//                                       menu; exit 1 when none is open (Wine keeps
+//                                       a menu's items out of other processes' reach)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -185,6 +192,29 @@ int ItemCenter(const char* title, const char* cls, UINT message, int index) {
     CloseRemote(r);
     return ok ? PrintCenter(control, rect) : 1;
 }
+int TrayRemove(const char* title) {
+    HWND hwnd = FindTopLevel(title);
+    if (!hwnd) return 1;
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = hwnd;
+    record.uID = 0;
+    return Shell_NotifyIconA(NIM_DELETE, &record) ? 0 : 1;
+}
+
+int Broadcast(const char* name) {
+    UINT message = RegisterWindowMessageA(name);
+    return message && PostMessageA(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+}
+
+int MenuRect() {
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;
+    RECT r = {};
+    GetWindowRect(menuWindow, &r);
+    std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,5 +233,8 @@ int main(int argc, char** argv) {
         return ItemCenter(title, "SysListView32", LVM_GETITEMRECT, atoi(argv[3]));
     if (!std::strcmp(command, "tab-center") && argc > 3)
         return ItemCenter(title, "SysTabControl32", TCM_GETITEMRECT, atoi(argv[3]));
+    if (!std::strcmp(command, "tray-remove")) return TrayRemove(title);
+    if (!std::strcmp(command, "broadcast")) return Broadcast(title);
+    if (!std::strcmp(command, "menu-rect")) return MenuRect();
     return 2;
 }
