@@ -9,7 +9,16 @@
 AppState gApp;
 
 namespace {
-constexpr int kWaitMs = 2;
+// While the popup is shown the 2 ms wait drives the hover repaint. While it
+// is hidden a time-out changes nothing (the dispatch ignores None and the
+// popup's update returns at once), so the loop sleeps until a message or a
+// queued event comes.
+constexpr int kPopupWaitMs = 2;
+#ifdef LUMAREL_ALWAYS_POLL
+constexpr int kIdleWaitMs = kPopupWaitMs;  // for measuring what the idle wait saves
+#else
+constexpr int kIdleWaitMs = kWaitForever;
+#endif
 
 void AddOurTrayIcon() {
     AddTrayIcon(TrayIconNumber, AppWindowHandle(MainWindow), gApp.programIcon.icon);
@@ -57,7 +66,7 @@ void DispatchEvent(const AppEvent& event) {
 }
 
 void RunLoopIteration() {
-    AppEvent event = WaitForEvent(kWaitMs);
+    AppEvent event = WaitForEvent(PopupShown(gApp.list) ? kPopupWaitMs : kIdleWaitMs);
     DispatchEvent(event);
     UpdatePopup(gApp.list, event);  // every event, the quitting one included
 }

@@ -70,6 +70,9 @@ bool AppWindowExists(int number);
 SystemHandle AppWindowHandle(int number);
 int AppWindowClientWidth(int number);
 int AppWindowClientHeight(int number);
+constexpr int kWaitForever = -1;
+// The queued event first; else at most one message, waiting up to
+// timeoutMs (kWaitForever: until a message comes).
 AppEvent WaitForEvent(int timeoutMs);
 
 Rect DesktopWorkArea();  // all zero when the query fails

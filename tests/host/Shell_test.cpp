@@ -136,7 +136,7 @@ TEST(Shell, StartUpAndShutDownOrder) {
         "CreateContextMenu(0)",
         "AddContextMenuItem(0,Konfiguration)",
         "AddContextMenuItem(1,Beenden)",
-        "WaitForEvent(2)",
+        "WaitForEvent(-1)",  // the popup is hidden: no time-out
         "RemoveAllTrayIcons()",
         "CloseAllAppWindows()",
         "FreeAllFonts()",
@@ -171,4 +171,17 @@ TEST(Shell, SettingsPathComesFromAppData) {
 
     RunScript({});  // unset: the root of the current drive
     EXPECT_EQ(gApp.settingsPath, "\\Lumarel.ini");
+}
+
+TEST(Shell, WaitsWithoutLimitWhileThePopupIsHiddenAndTwoMillisecondsWhileShown) {
+    // Open, a quiet turn, close by the tray, a quiet turn, then quit.
+    RunScript({Tray(LeftClick), Event(EventKind::None), Tray(LeftClick), Event(EventKind::Other)});
+    EXPECT_EQ(SimCallsNamed({"WaitForEvent"}),
+              (std::vector<std::string>{"WaitForEvent(-1)", "WaitForEvent(2)", "WaitForEvent(2)",
+                                        "WaitForEvent(-1)", "WaitForEvent(-1)"}));
+    // A popup closed by a completed click or a close request waits without limit again.
+    RunScript({Tray(LeftClick), Close(2), Event(EventKind::Other)});
+    EXPECT_EQ(SimCallsNamed({"WaitForEvent"}),
+              (std::vector<std::string>{"WaitForEvent(-1)", "WaitForEvent(2)", "WaitForEvent(-1)",
+                                        "WaitForEvent(-1)"}));
 }
