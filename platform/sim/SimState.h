@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -20,10 +21,15 @@ struct SimFile {
     bool readOnly = false;
 };
 
+struct SimScriptStep {
+    AppEvent event;
+    std::function<void()> action;  // set: run it instead of returning the event
+};
+
 struct SimState {
     bool initialised = false;
     std::vector<std::string> calls;
-    std::vector<AppEvent> script;
+    std::vector<SimScriptStep> script;
     size_t scriptPos = 0;
     bool overrun = false;
 
@@ -46,6 +52,7 @@ struct SimState {
     bool processStarts = true;
     bool shellStarts = true;
     std::map<std::string, SimFile> files;
+    SimSaveStep failingSaveStep = SimSaveStep::None;
 
     void (*sessionEndHandler)() = nullptr;
     void (*trayRebuiltHandler)() = nullptr;
