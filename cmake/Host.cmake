@@ -13,3 +13,13 @@ file(GLOB HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/*_test.cpp
 add_executable(core_tests ${HOST_TESTS})
 target_link_libraries(core_tests core_sim GTest::gtest GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 30)
+
+# Opt-in tools, never part of the test run.
+option(LUMAREL_FUZZ "Build the settings reader's fuzz target (clang)" OFF)
+if(LUMAREL_FUZZ)
+    include(tests/fuzz/Fuzz.cmake)
+endif()
+option(LUMAREL_BENCH "Build the settings benchmarks (Google Benchmark)" OFF)
+if(LUMAREL_BENCH)
+    include(bench/Bench.cmake)
+endif()

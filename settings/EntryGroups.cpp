@@ -35,8 +35,10 @@ std::vector<EntryGroup> ChooseEntryGroups(const std::vector<LauncherItem>& items
     unsigned counter = 0;
     for (EntryGroup& group : groups) {
         if (group.nameInGroup) continue;
-        do group.groupName = "#" + std::to_string(++counter);
-        while (!taken.insert(group.groupName).second);
+        do {
+            group.groupName.assign(1, '#');
+            group.groupName += std::to_string(++counter);
+        } while (!taken.insert(group.groupName).second);
     }
     return groups;
 }
