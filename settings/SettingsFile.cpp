@@ -135,7 +135,8 @@ bool SelectGroup(SettingsFile& file, const std::string& name) {
 
 std::string ReadString(const SettingsFile& file, const std::string& key, const std::string& fallback) {
     const SettingsLine* line = FoundKey(file, key);
-    return line ? ProgramSpelling(file, Trim(line->value)) : fallback;
+    // Trimmed after the conversion: a dropped byte may leave a blank at the edge.
+    return line ? std::string(Trim(ProgramSpelling(file, line->value))) : fallback;
 }
 
 int ReadNumber(const SettingsFile& file, const std::string& key, int fallback) {

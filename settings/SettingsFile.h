@@ -1,6 +1,7 @@
 // The INI-style settings document: group headers, comments and key lines.
-// Open reads the whole file into memory; a document from Create is written
-// back whole at Close, through a replacement that never loses the old file.
+// Open reads the whole file into memory. A document from Create that was
+// written to replaces the file whole at Close; until then, and when that
+// replacement fails, the old file stays as it was.
 #pragma once
 
 #include <string>
@@ -27,7 +28,7 @@ struct SettingsFile {
     bool created = false;  // from Create: Close writes it when changed
     std::string path;
     bool utf8 = false;  // began with EF BB BF; its texts are UTF-8
-    bool readOnly = false;
+    bool readOnly = false;  // Open got read access only
     bool changed = false;
     std::vector<SettingsGroup> groups = std::vector<SettingsGroup>(1);
     // The first group of each ASCII-folded name, so that finding a group

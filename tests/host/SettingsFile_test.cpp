@@ -246,11 +246,13 @@ TEST(SettingsFile, ByteOrderMarkFile) {
     // ö is C3 B6 in the file and found under the 8-bit spelling F6.
     SettingsFile file = OpenText("\xEF\xBB\xBF[Gr\xC3\xB6\xC3\x9F" "e]\r\n"
                                  "Pfad = \xC3\xA4 \xE2\x82\xAC\r\n"
-                                 "ItemH\xC3\xB6he = 31\r\n");
+                                 "ItemH\xC3\xB6he = 31\r\n"
+                                 "Font = \xFF Arial \xE2\x82\r\n");
     EXPECT_TRUE(file.utf8);
     EXPECT_TRUE(SelectGroup(file, "Gr\xF6\xDF" "e"));
     EXPECT_EQ(ReadString(file, kKeyPath, "-"), "\xE4 ?");
     EXPECT_EQ(ReadNumber(file, kKeyItemHeight, 0), 31);
+    EXPECT_EQ(ReadString(file, kKeyFont, "-"), "Arial");  // the dropped bytes leave no blank behind
     EXPECT_FALSE(SelectGroup(file, "Gr\xC3\xB6\xC3\x9F" "e"));  // the UTF-8 spelling is no 8-bit name
     RewindGroups(file);
     ASSERT_TRUE(NextGroup(file));
