@@ -103,7 +103,10 @@ std::string Utf8ToLatin1(std::string_view text) {
             code = (code << 6) | (static_cast<unsigned char>(text[next]) & 0x3F);
             ++next;
         }
-        if (next == i + 1 + extra) out += code <= 0xFF ? char(code) : '?';
+        // An overlong form is no valid spelling of its character; taken as
+        // one it could smuggle a CR or LF into a text.
+        static const uint32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+        if (next == i + 1 + extra) out += code <= 0xFF && code >= kShortest[extra] ? char(code) : '?';
         else if (next < text.size()) out += '?';
         // else: cut off by the end of the text, dropped
         i = next;

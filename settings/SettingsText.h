@@ -24,7 +24,8 @@ std::string FormatDecimal(int value);
 
 // Each byte 80-FF becomes the UTF-8 form of that character (ISO 8859-1).
 std::string Latin1ToUtf8(std::string_view text);
-// U+0000-U+00FF become their byte, other characters "?"; a lead byte with
+// U+0000-U+00FF become their byte, other characters and overlong forms
+// "?"; a lead byte with
 // malformed continuation gives "?" and conversion resumes at the first
 // byte that is no continuation; a cut-off sequence and a byte that can
 // begin none are dropped.

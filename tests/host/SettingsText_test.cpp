@@ -66,6 +66,8 @@ TEST(SettingsText, Utf8ToLatin1) {
         {"\x80x\xBF\xF8\xFFy", "xy"},    // bytes that begin no sequence
         {"\xC3\xB6\xB6", "\xF6"},        // a stray continuation byte
         {std::string("a\0b", 3), std::string("a\0b", 3)},
+        {"a\xC0\x8D" "b\xE0\x80\x8A" "c\xC1\xBF", "a?b?c?"},  // overlong CR, LF and 7F
+        {"\xF0\x80\x81\xB6", "?"},                                 // overlong \xF6
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8ToLatin1(c.text), c.want) << c.text;
 }
