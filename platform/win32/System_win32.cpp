@@ -144,17 +144,17 @@ constexpr OpenAttempt kOpenAttempts[] = {
 // ReadFile and WriteFile move at most a DWORD at a time.
 constexpr size_t kChunk = 1u << 20;
 
-bool ReadAll(HANDLE file, std::string& bytes) {
+// Keeps what could be read; a file that shrank meanwhile ends early.
+void ReadAll(HANDLE file, std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD want = DWORD(bytes.size() - done < kChunk ? bytes.size() - done : kChunk);
         DWORD got = 0;
         if (!ReadFile(file, bytes.data() + done, want, &got, nullptr)) break;
-        if (got == 0) break;  // the file became shorter meanwhile
+        if (got == 0) break;
         done += got;
     }
     bytes.resize(done);
-    return true;
 }
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
@@ -185,7 +185,8 @@ FileData ReadWholeFile(const char* path) {
     if (sized) {
         try {
             data.bytes.resize(size_t(size.QuadPart));
-            data.opened = ReadAll(file, data.bytes);
+            ReadAll(file, data.bytes);
+            data.opened = true;
         } catch (const std::bad_alloc&) {
             data = FileData{};  // too large for our address space: as if unreadable
         }

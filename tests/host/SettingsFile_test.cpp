@@ -259,7 +259,7 @@ TEST(SettingsFile, ByteOrderMarkFile) {
     EXPECT_EQ(GroupName(file), "Gr\xF6\xDF" "e");
 }
 
-TEST(SettingsFile, TheMarkIsNoPartOfTheFirstLine) {
+TEST(SettingsFile, TheMarkDoesNotBelongToTheFirstLine) {
     struct Case { std::string text; const char* group; const char* key; const char* want; bool utf8; };
     const Case cases[] = {
         {"\xEF\xBB\xBF[A]\r\nk=v", "A", "k", "v", true},
