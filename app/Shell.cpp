@@ -40,6 +40,10 @@ void OnSysTray(EventType type) {
     // double clicks: the first press already toggled the popup
 }
 
+// Windows may end the process as soon as WM_ENDSESSION is answered, so
+// the list is saved now, as on "Beenden".
+void OnSessionEnd() { SaveSettings(gApp.list, gApp.settingsPath); }
+
 void OnMenu(int item) {
     if (item == 0) {
         if (PopupShown(gApp.list)) HidePopup(gApp.list);
@@ -72,6 +76,8 @@ void RunLoopIteration() {
 }
 
 void ReleaseAll() {
+    // What follows takes the program apart: no save may run after this.
+    SetSessionEndHandler(nullptr);
     // The tray icon goes first: it shows programIcon, which is freed last.
     RemoveAllTrayIcons();
     // A document left open would otherwise never be written.
@@ -112,6 +118,8 @@ int RunLauncher() {
         AddContextMenuItem(0, kMenuConfiguration);
         AddContextMenuItem(1, kMenuQuit);
     }
+    // Only now is there a list to save.
+    SetSessionEndHandler(OnSessionEnd);
     while (!gApp.quitRequested) RunLoopIteration();
     SaveSettings(gApp.list, gApp.settingsPath);
     ReleaseAll();

@@ -45,3 +45,8 @@ constexpr char kDialogOk[] = "OK";
 constexpr char kStyleStandard[] = "Standard";
 constexpr char kStyleBold[] = "Fett";
 constexpr char kStyleItalic[] = "/Kursiv";
+
+// Written only where a group header or a Pfad line cannot carry an entry's
+// name or path unchanged; both hold the escaped text (EscapeText).
+constexpr char kKeyItemName[] = "ItemName";
+constexpr char kKeyItemPath[] = "ItemPfad";

@@ -24,3 +24,13 @@ target_link_libraries(core_tests core_sim GTest::gtest GTest::gtest_main)
 # Tests read the program's own resource files.
 target_compile_definitions(core_tests PRIVATE LUMAREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 30)
+
+# Opt-in tools, never part of the test run.
+option(LUMAREL_FUZZ "Build the settings reader's fuzz target (clang)" OFF)
+if(LUMAREL_FUZZ)
+    include(tests/fuzz/Fuzz.cmake)
+endif()
+option(LUMAREL_BENCH "Build the settings benchmarks (Google Benchmark)" OFF)
+if(LUMAREL_BENCH)
+    include(bench/Bench.cmake)
+endif()

@@ -205,7 +205,7 @@ bool ShellOpen(const char* file, const char* directory);  // directory may be nu
 
 struct FileData {
     bool opened = false;
-    bool readOnly = false;
+    bool readOnly = false;  // we could open it for reading only
     std::string bytes;
 };
 // Reads an existing file whole; opened is false when it cannot be opened.

@@ -27,7 +27,7 @@ void SimReset() {
     Sim() = SimState{};
     ClearEventQueue();
 }
-void SimPushEvent(const AppEvent& event) { Sim().script.push_back(SimStep{event, nullptr}); }
+void SimPushEvent(const AppEvent& event) { Sim().script.push_back({event, nullptr}); }
 void SimPushTaskbarRebuilt() {
     SimPushCheck([] {
         SimState& s = Sim();
@@ -37,9 +37,17 @@ void SimPushTaskbarRebuilt() {
     });
 }
 void SimPushCheck(std::function<void()> check) {
-    Sim().script.push_back(SimStep{AppEvent{EventKind::Other}, std::move(check)});
+    // The check runs inside the wait; the turn itself sees Other.
+    Sim().script.push_back({{}, std::move(check)});
+    Sim().script.push_back({AppEvent{EventKind::Other}, nullptr});
 }
 bool SimScriptOverrun() { return Sim().overrun; }
+void SimPushAction(std::function<void()> action) { Sim().script.push_back({{}, std::move(action)}); }
+
+void SimEndSession(bool ending) {
+    // As the window procedure does: only a session that really ends saves.
+    if (ending && Sim().sessionEndHandler) Sim().sessionEndHandler();
+}
 const std::vector<std::string>& SimCalls() { return Sim().calls; }
 void SimClearCalls() { Sim().calls.clear(); }
 
@@ -89,6 +97,12 @@ std::string SimFileBytes(const std::string& path) {
     auto it = Sim().files.find(path);
     return it == Sim().files.end() ? std::string() : it->second.bytes;
 }
+std::vector<std::string> SimFileNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, file] : Sim().files) names.push_back(name);
+    return names;
+}
+void SimFailNextSave(SimSaveStep step) { Sim().failingSaveStep = step; }
 
 // ---- set-up and shut-down ---------------------------------------------------
 
@@ -168,10 +182,12 @@ AppEvent WaitForEvent(int timeoutMs) {
     SimRecord("WaitForEvent(%d)", timeoutMs);
     AppEvent event;
     if (TakeQueuedEvent(&event)) return event;
-    if (s.scriptPos < s.script.size()) {
-        SimStep step = s.script[s.scriptPos++];
-        if (step.action) step.action();
-        return step.event;
+    while (s.scriptPos < s.script.size()) {
+        // A copy: the action may push further steps.
+        SimScriptStep step = s.script[s.scriptPos++];
+        if (!step.action) return step.event;
+        step.action();
+        if (TakeQueuedEvent(&event)) return event;
     }
     s.overrun = true;
     event.kind = EventKind::CloseWindow;
@@ -298,6 +314,7 @@ bool ShellOpen(const char* file, const char* directory) {
 }
 
 FileData ReadWholeFile(const char* path) {
+    SimRecord("ReadWholeFile(%s)", path ? path : "");
     FileData data;
     auto it = Sim().files.find(path ? path : "");
     if (it == Sim().files.end()) return data;
@@ -309,8 +326,23 @@ FileData ReadWholeFile(const char* path) {
 
 bool ReplaceWholeFile(const char* path, const std::string& bytes) {
     SimRecord("ReplaceWholeFile(%s,%zu)", path ? path : "", bytes.size());
-    auto it = Sim().files.find(path ? path : "");
-    if (it != Sim().files.end() && it->second.readOnly) return false;
-    Sim().files[path ? path : ""] = SimFile{bytes, false};
+    SimState& s = Sim();
+    SimSaveStep failAt = s.failingSaveStep;
+    s.failingSaveStep = SimSaveStep::None;
+    std::string target = path ? path : "";
+    std::string temporary = target + ".tmp";
+    if (failAt == SimSaveStep::CreateTemporary) return false;
+    s.files[temporary] = SimFile{};
+    // A write that fails may have put part of the bytes down.
+    s.files[temporary].bytes = failAt == SimSaveStep::Write ? bytes.substr(0, bytes.size() / 2) : bytes;
+    auto old = s.files.find(target);
+    bool replaceable = old == s.files.end() || !old->second.readOnly;
+    if (failAt == SimSaveStep::Write || failAt == SimSaveStep::Flush ||
+        failAt == SimSaveStep::Replace || !replaceable) {
+        s.files.erase(temporary);
+        return false;
+    }
+    s.files[target] = SimFile{std::move(s.files[temporary].bytes), false};
+    s.files.erase(temporary);
     return true;
 }

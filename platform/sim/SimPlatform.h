@@ -23,6 +23,13 @@ void SimPushTaskbarRebuilt();
 // A step that runs a test's check inside the wait and returns Other.
 void SimPushCheck(std::function<void()> check);
 bool SimScriptOverrun();
+// A step of the script that runs the action inside WaitForEvent, where the
+// system's synchronous messages reach the program, and then goes on.
+void SimPushAction(std::function<void()> action);
+
+// The session ends (WM_ENDSESSION): with true the handler registered with
+// SetSessionEndHandler runs at once; false, a cancelled end, does nothing.
+void SimEndSession(bool ending);
 
 // Every platform operation the core called, as "Name(arg,...)", in order.
 const std::vector<std::string>& SimCalls();
@@ -84,7 +91,14 @@ struct SimControl {
 };
 const SimControl* SimFindControl(int number);
 
-// Files of the simulated disk.
+// Files of the simulated disk. A read-only file cannot be replaced.
 void SimWriteFile(const std::string& path, const std::string& bytes, bool readOnly = false);
 bool SimFileExists(const std::string& path);
 std::string SimFileBytes(const std::string& path);
+std::vector<std::string> SimFileNames();
+
+// ReplaceWholeFile goes through a temporary file beside the target:
+// create, write, flush, then replace the target in one step. The next
+// call fails at the given step; None lets it pass.
+enum class SimSaveStep { None, CreateTemporary, Write, Flush, Replace };
+void SimFailNextSave(SimSaveStep step);

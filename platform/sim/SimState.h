@@ -13,20 +13,21 @@
 #include "SimPlatform.h"
 
 // One step of the script: what happens inside that wait, then its event.
-struct SimStep {
-    AppEvent event;
-    std::function<void()> action;
-};
 
 struct SimFile {
     std::string bytes;
     bool readOnly = false;
 };
 
+struct SimScriptStep {
+    AppEvent event;
+    std::function<void()> action;  // set: run it instead of returning the event
+};
+
 struct SimState {
     bool initialised = false;
     std::vector<std::string> calls;
-    std::vector<SimStep> script;
+    std::vector<SimScriptStep> script;
     size_t scriptPos = 0;
     bool overrun = false;
 
@@ -55,6 +56,7 @@ struct SimState {
     bool processStarts = true;
     bool shellStarts = true;
     std::map<std::string, SimFile> files;
+    SimSaveStep failingSaveStep = SimSaveStep::None;
 
     std::deque<std::optional<std::string>> fileAnswers, folderAnswers, textAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;

@@ -1,11 +1,15 @@
 // Set-up and release of the layer, and the system services the core asks
 // for: work area, environment, fonts and files.
+// windows.h (through Win32Internal.h) must come before the other system headers.
 #include "Win32Internal.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdint>
+#include <new>
 #include <set>
+#include <string>
 
 #include "platform/EventQueue.h"
 
@@ -80,12 +84,90 @@ void FreeAllFonts() {
 
 // ---- files ----------------------------------------------------------------------
 
-FileData ReadWholeFile(const char* path) {
-    (void)path;
-    return {};
+namespace {
+// Read and write access first, so that no other program writes the file
+// while we hold it; a file we may only read still loads, as read-only.
+struct OpenAttempt {
+    DWORD access;
+    DWORD share;
+};
+constexpr OpenAttempt kOpenAttempts[] = {
+    {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ},
+    {GENERIC_READ, FILE_SHARE_READ},
+    {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE},
+};
+
+// ReadFile and WriteFile move at most a DWORD at a time.
+constexpr size_t kChunk = 1u << 20;
+
+// Keeps what could be read; a file that shrank meanwhile ends early.
+void ReadAll(HANDLE file, std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD want = DWORD(bytes.size() - done < kChunk ? bytes.size() - done : kChunk);
+        DWORD got = 0;
+        if (!ReadFile(file, bytes.data() + done, want, &got, nullptr)) break;
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
 }
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD want = DWORD(bytes.size() - done < kChunk ? bytes.size() - done : kChunk);
+        DWORD put = 0;
+        if (!WriteFile(file, bytes.data() + done, want, &put, nullptr) || put == 0) return false;
+        done += put;
+    }
+    return true;
+}
+}  // namespace
+
+FileData ReadWholeFile(const char* path) {
+    FileData data;
+    if (!path) return data;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (size_t i = 0; i < 3 && file == INVALID_HANDLE_VALUE; ++i) {
+        file = CreateFileA(path, kOpenAttempts[i].access, kOpenAttempts[i].share, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        data.readOnly = i > 0;
+    }
+    if (file == INVALID_HANDLE_VALUE) return FileData{};
+    LARGE_INTEGER size = {};
+    bool sized = GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+                 uint64_t(size.QuadPart) <= uint64_t(data.bytes.max_size());
+    if (sized) {
+        try {
+            data.bytes.resize(size_t(size.QuadPart));
+            ReadAll(file, data.bytes);
+            data.opened = true;
+        } catch (const std::bad_alloc&) {
+            data = FileData{};  // too large for our address space: as if unreadable
+        }
+    }
+    CloseHandle(file);
+    if (!data.opened) return FileData{};
+    return data;
+}
+
 bool ReplaceWholeFile(const char* path, const std::string& bytes) {
-    (void)path, (void)bytes;
+    if (!path || !*path) return false;
+    // Beside the target, so that the last step is a rename on one volume;
+    // the process id keeps two running copies apart.
+    std::string temporary = std::string(path) + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    // The bytes must be on the disk before the rename makes them the file.
+    bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    written = CloseHandle(file) && written;
+    if (written && MoveFileExA(temporary.c_str(), path,
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());  // the old file is untouched
     return false;
 }
 

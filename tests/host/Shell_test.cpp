@@ -185,3 +185,84 @@ TEST(Shell, WaitsWithoutLimitWhileThePopupIsHiddenAndTwoMillisecondsWhileShown) 
               (std::vector<std::string>{"WaitForEvent(-1)", "WaitForEvent(2)", "WaitForEvent(-1)",
                                         "WaitForEvent(-1)"}));
 }
+
+namespace {
+const char kSettingsFile[] = "C:\\Roaming\\Lumarel.ini";
+const char kOneEntryFile[] =
+    "[notepad.exe]\r\nPfad = C:\\Windows\\notepad.exe\r\nItemArt = 0\r\n"
+    "[Lumarel-Einstellungen]\r\nFont = Tahoma\r\nFontStyle = 0\r\nFontgr\xF6sse = 10\r\n"
+    "Breite = 200\r\nItemH\xF6he = 25\r\nTrennstrichH\xF6he = 20\r\n";
+
+void StartWithSettingsFile() {
+    SimReset();
+    SetPopupPressed(false);
+    SimSetEnvironment("appdata", "C:\\Roaming");
+    SimWriteFile(kSettingsFile, kOneEntryFile);
+}
+
+size_t SaveCount() { return SimCallsNamed({"ReplaceWholeFile"}).size(); }
+}  // namespace
+
+TEST(Shell, SavesExactlyOnceAfterTheLoop) {
+    for (AppEvent quit : {MenuItem(1), Close(0)}) {
+        StartWithSettingsFile();
+        SimPushEvent(Tray(LeftClick));
+        SimPushEvent(quit);
+        RunLauncher();
+        std::vector<std::string> order =
+            SimCallsNamed({"ReadWholeFile", "WaitForEvent", "ReplaceWholeFile", "RemoveAllTrayIcons"});
+        const std::vector<std::string> want = {
+            "ReadWholeFile(C:\\Roaming\\Lumarel.ini)",  // the view settings
+            "ReadWholeFile(C:\\Roaming\\Lumarel.ini)",  // the entries
+            "WaitForEvent(-1)",  // hidden popup: no time-out
+            "WaitForEvent(2)",   // shown popup
+            "ReplaceWholeFile(C:\\Roaming\\Lumarel.ini," + std::to_string(sizeof kOneEntryFile - 1) + ")",
+            "RemoveAllTrayIcons()",
+        };
+        EXPECT_EQ(order, want);
+        EXPECT_EQ(SimFileBytes(kSettingsFile), kOneEntryFile);
+    }
+}
+
+TEST(Shell, NoSettingsReadOrWrittenWhenTheMainWindowFails) {
+    StartWithSettingsFile();
+    SimFailWindow(0);
+    RunLauncher();
+    EXPECT_TRUE(SimCallsNamed({"ReadWholeFile", "ReplaceWholeFile"}).empty());
+    SimEndSession(true);  // no handler was registered
+    EXPECT_EQ(SaveCount(), 0u);
+    EXPECT_EQ(SimFileBytes(kSettingsFile), kOneEntryFile);
+}
+
+TEST(Shell, SessionEndSavesAtOnceAndOnlyWhenItReallyEnds) {
+    struct Case { bool ending; size_t savesAtTheEnd; bool newEntryOnDiskThen; };
+    const Case cases[] = {{true, 1, true}, {false, 0, false}};
+    for (const Case& c : cases) {
+        StartWithSettingsFile();
+        size_t savesBefore = 99, savesAfter = 99;
+        std::string bytesThen;
+        SimPushEvent(Tray(RightClick));
+        SimPushAction([&] {
+            // A change made in the configuration window, not saved yet.
+            AddItem(gApp.list, "calc.exe", nullptr, "C:\\Windows\\calc.exe", Entry);
+            savesBefore = SaveCount();
+            SimEndSession(c.ending);
+            savesAfter = SaveCount();
+            bytesThen = SimFileBytes(kSettingsFile);
+        });
+        SimPushEvent(MenuItem(1));
+        RunLauncher();
+        EXPECT_FALSE(SimScriptOverrun());
+        EXPECT_EQ(savesBefore, 0u) << c.ending;
+        EXPECT_EQ(savesAfter, c.savesAtTheEnd) << c.ending;
+        EXPECT_EQ(bytesThen.find("[calc.exe]\r\nPfad = C:\\Windows\\calc.exe\r\n") != std::string::npos,
+                  c.newEntryOnDiskThen)
+            << c.ending;
+        // The loop's own save still comes, once.
+        EXPECT_EQ(SaveCount(), c.savesAtTheEnd + 1) << c.ending;
+        EXPECT_NE(SimFileBytes(kSettingsFile).find("[calc.exe]"), std::string::npos);
+
+        SimEndSession(true);  // after the shut-down nothing saves
+        EXPECT_EQ(SaveCount(), c.savesAtTheEnd + 1) << c.ending;
+    }
+}
