@@ -152,8 +152,24 @@ FileData ReadWholeFile(const char* path) {
     return data;
 }
 
+namespace {
+// Whether the file may be written as it stands: it is missing, or it can be
+// opened for writing. A replacement by rename would otherwise go through
+// where writing the file itself is refused (a read-only file).
+bool MayWrite(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+}  // namespace
+
 bool ReplaceWholeFile(const char* path, const std::string& bytes) {
-    if (!path || !*path) return false;
+    if (!path || !*path || !MayWrite(path)) return false;
     // Beside the target, so that the last step is a rename on one volume;
     // the process id keeps two running copies apart.
     std::string temporary = std::string(path) + "." + std::to_string(GetCurrentProcessId()) + ".tmp";

@@ -17,6 +17,10 @@
 //   probe menu-rect -                   prints the rectangle of the open pop-up
 //                                       menu; exit 1 when none is open (Wine keeps
 //                                       a menu's items out of other processes' reach)
+//   probe run-and-quit EXE APPDATA      starts EXE with %APPDATA% set to that folder,
+//                                       chooses "Beenden" once its main window is there
+//                                       and prints its exit code (Wine sets APPDATA
+//                                       itself, so only a parent can change it)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -217,6 +221,48 @@ int MenuRect() {
 }
 }  // namespace
 
+// The main window "Lumarel" of that process.
+struct OwnedBy {
+    DWORD process;
+    HWND found;
+};
+BOOL CALLBACK FindMainOf(HWND hwnd, LPARAM data) {
+    auto* want = reinterpret_cast<OwnedBy*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    char title[32] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (process == want->process && !std::strcmp(title, "Lumarel")) {
+        want->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int RunAndQuit(const char* exe, const char* appData) {
+    SetEnvironmentVariableA("APPDATA", appData);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = std::string("\"") + exe + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 1;
+    OwnedBy main = {process.dwProcessId, nullptr};
+    for (int i = 0; i < 600 && !main.found; ++i) {
+        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) break;
+        EnumWindows(FindMainOf, reinterpret_cast<LPARAM>(&main));
+    }
+    if (main.found) PostMessageA(main.found, WM_COMMAND, 1, 0);  // "Beenden"
+    DWORD code = 1;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    std::printf("window=%d exit=%lu\n", main.found ? 1 : 0, code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
     const char* command = argv[1];
@@ -236,5 +282,6 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "tray-remove")) return TrayRemove(title);
     if (!std::strcmp(command, "broadcast")) return Broadcast(title);
     if (!std::strcmp(command, "menu-rect")) return MenuRect();
+    if (!std::strcmp(command, "run-and-quit") && argc > 3) return RunAndQuit(title, argv[3]);
     return 2;
 }
