@@ -10,21 +10,12 @@
 #include "launcher/Popup.h"
 #include "platform/EventQueue.h"
 #include "platform/Platform.h"
+#include "tests/win/WinTestSupport.h"
 #include "platform/win32/Win32Internal.h"
 
 namespace {
 HWND Hwnd(int number) { return static_cast<HWND>(AppWindowHandle(number)); }
 
-std::vector<AppEvent> Settle() {
-    std::vector<AppEvent> got;
-    for (int i = 0; i < 1000; ++i) {
-        AppEvent e = WaitForEvent(2);
-        if (e.kind == EventKind::None) return got;
-        if (e.kind != EventKind::Other) got.push_back(e);
-    }
-    ADD_FAILURE() << "the queue never went quiet";
-    return got;
-}
 
 std::vector<EventType> TypesOf(const std::vector<AppEvent>& events, int canvas) {
     std::vector<EventType> types;

@@ -10,6 +10,7 @@
 
 #include "config/ConfigWindow.h"
 #include "platform/Platform.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 struct Search {
@@ -94,26 +95,6 @@ void Pump() {
         if (WaitForEvent(2).kind == EventKind::None) return;
 }
 
-void PressKeys(bool shift) {
-    std::vector<INPUT> keys;
-    auto key = [&](WORD vk, bool up) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        keys.push_back(in);
-    };
-    if (shift) key(VK_SHIFT, false);
-    key(VK_TAB, false);
-    key(VK_TAB, true);
-    if (shift) key(VK_SHIFT, true);
-    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
-    for (int i = 0; i < 50; ++i) {
-        WaitForEvent(2);
-        Sleep(2);
-    }
-    Pump();
-}
 
 class ConfigWindowWin : public ::testing::Test {
 protected:
@@ -343,13 +324,13 @@ TEST_F(ConfigWindowWin, TabAndShiftTabWrapOnTheShownPage) {
                                          c.moveDownButton};
     std::vector<int> forward, backward;
     for (size_t i = 0; i < itemsOrder.size(); ++i) {
-        PressKeys(false);
+        PressTab(false);
         forward.push_back(focused());
     }
     std::vector<int> wantForward(itemsOrder.begin() + 1, itemsOrder.end());
     wantForward.push_back(c.panel);  // wraps
     EXPECT_EQ(forward, wantForward);
-    PressKeys(true);
+    PressTab(true);
     EXPECT_EQ(focused(), c.moveDownButton);  // wraps backwards
 
     // Page "Ansicht": the disabled font field and the hidden page are skipped.
@@ -359,13 +340,13 @@ TEST_F(ConfigWindowWin, TabAndShiftTabWrapOnTheShownPage) {
     SendMessageA(window, WM_NOTIFY, c.panel, reinterpret_cast<LPARAM>(&note));
     SetFocus(tab);
     for (int i = 0; i < 5; ++i) {
-        PressKeys(false);
+        PressTab(false);
         forward.push_back(focused());
     }
     EXPECT_EQ(std::vector<int>(forward.end() - 5, forward.end()),
               (std::vector<int>{c.itemHeightField, c.separatorHeightField, c.widthField, c.fontButton, c.panel}));
     for (int i = 0; i < 2; ++i) {
-        PressKeys(true);
+        PressTab(true);
         backward.push_back(focused());
     }
     EXPECT_EQ(backward, (std::vector<int>{c.fontButton, c.widthField}));

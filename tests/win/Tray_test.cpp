@@ -11,21 +11,12 @@
 #include "launcher/Launch.h"
 #include "platform/EventQueue.h"
 #include "platform/Platform.h"
+#include "tests/win/WinTestSupport.h"
 #include "platform/win32/Win32Internal.h"
 
 namespace {
 HWND Main() { return static_cast<HWND>(AppWindowHandle(MainWindow)); }
 
-std::vector<AppEvent> Settle() {
-    std::vector<AppEvent> got;
-    for (int i = 0; i < 1000; ++i) {
-        AppEvent e = WaitForEvent(2);
-        if (e.kind == EventKind::None) return got;
-        if (e.kind != EventKind::Other) got.push_back(e);
-    }
-    ADD_FAILURE() << "the queue never went quiet";
-    return got;
-}
 
 // The byte ranges of the fields a call fills; every other byte must be zero.
 struct Field {

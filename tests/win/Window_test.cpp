@@ -7,21 +7,11 @@
 
 #include "platform/EventQueue.h"
 #include "platform/Platform.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 HWND Hwnd(int number) { return static_cast<HWND>(AppWindowHandle(number)); }
 
-// Takes events until a wait times out; returns the ones that were not Other.
-std::vector<AppEvent> Settle() {
-    std::vector<AppEvent> got;
-    for (int i = 0; i < 1000; ++i) {
-        AppEvent e = WaitForEvent(2);
-        if (e.kind == EventKind::None) return got;
-        if (e.kind != EventKind::Other) got.push_back(e);
-    }
-    ADD_FAILURE() << "the queue never went quiet";
-    return got;
-}
 
 class WindowLayer : public ::testing::Test {
 protected:
@@ -194,29 +184,6 @@ TEST_F(WindowLayer, ButtonClicksBecomeGadgetEvents) {
     EXPECT_EQ(got[0].type, EventType(BN_CLICKED));
 }
 
-namespace {
-void PressTab(bool shift) {
-    std::vector<INPUT> keys;
-    auto key = [&](WORD vk, bool up) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        keys.push_back(in);
-    };
-    if (shift) key(VK_SHIFT, false);
-    key(VK_TAB, false);
-    key(VK_TAB, true);
-    if (shift) key(VK_SHIFT, true);
-    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
-    // let the input arrive and run through the loop's navigation table
-    for (int i = 0; i < 50; ++i) {
-        WaitForEvent(2);
-        Sleep(2);
-    }
-    Settle();
-}
-}  // namespace
 
 TEST_F(WindowLayer, TabAndShiftTabWrapAndSkipHiddenAndDisabledControls) {
     ASSERT_NE(OpenAppWindow(ConfigWindow, 0, 0, 300, 200, "Tabs", SystemMenu | ScreenCentered, nullptr), 0);
