@@ -84,4 +84,7 @@ wait_for_menu || fail "the third right press opened no menu"
 xdotool mousemove $((right - 40)) $((bottom - 11)) click 1
 wait_program 30
 [ "$PROGRAM_EXIT" = 0 ] || fail "exit code $PROGRAM_EXIT after Beenden"
-echo "PASS: icon shown, menu Konfiguration/Beenden, Escape harmless, icon back after TaskbarCreated, Beenden exits 0"
+# It saved on the way out: a first start writes the default view settings.
+printf '[Lumarel-Einstellungen]\r\nFont = Tahoma\r\nFontStyle = 0\r\nFontgr\xf6sse = 10\r\nBreite = 200\r\nItemH\xf6he = 25\r\nTrennstrichH\xf6he = 20\r\n' >"$E2E_OUT/want.ini"
+cmp "$E2E_OUT/want.ini" "$APPDATA_DIR/Lumarel.ini" || fail "Beenden did not save the settings"
+echo "PASS: icon shown, menu Konfiguration/Beenden, Escape harmless, icon back after TaskbarCreated, Beenden saves and exits 0"
