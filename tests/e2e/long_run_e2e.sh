@@ -2,10 +2,11 @@
 # A long run without leaks. With 50 entries, five rounds of: the popup
 # opened and closed 200 times by tray presses, the configuration window
 # opened and closed 20 times, 40 separators added through "Trennstrich"
-# and its dialog and removed again through "Entfernen" (1,000, 100 and 200
-# in all). After every round the program's GDI objects, its windows and
-# its memory (VmRSS, VmData) are taken; every later round must stay
-# within a fixed margin of the first, which has filled the caches.
+# and its dialog and 4 files through the open-file dialog, all removed
+# again through "Entfernen" (1,000, 100 and 220 in all). After every
+# round the program's GDI objects, its windows and its memory (VmRSS,
+# VmData) are taken; every later round must stay within a fixed margin of
+# the first, which has filled the caches.
 # Wine reports no GetGuiResources figures (0), so the GDI objects are
 # counted in the process's GDI handle table, and the USER objects that
 # matter here, windows, by enumerating the process's windows; an icon
@@ -50,8 +51,9 @@ for round in $(seq 1 "$ROUNDS"); do
     probe wait-window "$CONFIG" 20 >/dev/null || fail "round $round: the configuration window did not open"
     before=$(rows)
     probe add-separators "$CONFIG" 40 || fail "round $round: adding separators"
-    [ "$(rows)" = $((before + 40)) ] || fail "round $round: $(rows) rows after adding 40 to $before"
-    probe remove-rows "$CONFIG" 40 || fail "round $round: removing rows"
+    probe add-files "$CONFIG" 4 'C:\windows\notepad.exe' || fail "round $round: adding files"
+    [ "$(rows)" = $((before + 44)) ] || fail "round $round: $(rows) rows after adding 44 to $before"
+    probe remove-rows "$CONFIG" 44 || fail "round $round: removing rows"
     [ "$(rows)" = "$before" ] || fail "round $round: $(rows) rows after removing, not $before"
     probe post "$CONFIG" 0x0010 >/dev/null
     probe wait-gone "$CONFIG" 20 >/dev/null || fail "round $round: the configuration window stayed"

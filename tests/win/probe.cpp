@@ -25,6 +25,9 @@
 //                                       the tray menu's command and closes it again
 //   probe add-separators TITLE N        in the open configuration window TITLE: N times
 //                                       "Trennstrich", the dialog answered with OK
+//   probe add-files TITLE N PATH        in the open configuration window TITLE: N times
+//                                       "Datei hinzuf\xFCgen", the open-file dialog
+//                                       answered with PATH
 //   probe remove-rows TITLE N           N times: select the last row, "Entfernen"
 //   probe start-time TITLE EXE          starts EXE, prints the milliseconds until its
 //                                       tray icon is there and until it has ended
@@ -382,6 +385,35 @@ int AddSeparators(const char* title, int count) {
     return 0;
 }
 
+int AddFiles(const char* title, int count, const char* path) {
+    HWND top = FindTopLevel(title);
+    HWND list = FirstOfClass(title, "SysListView32");
+    HWND button = top ? ControlWithText(top, "Datei hinzuf\xFC" "gen") : nullptr;
+    if (!list || !button) return 1;
+    constexpr int kFileNameField = 1148;
+    for (int i = 0; i < count; ++i) {
+        int rows = RowCount(list);
+        PostMessageA(button, BM_CLICK, 0, 0);
+        HWND dialog = nullptr, field = nullptr;
+        auto dialogReady = [&] {
+            dialog = FindWindowA("#32770", "Datei ausw\xE4hlen");
+            field = dialog ? GetDlgItem(dialog, kFileNameField) : nullptr;
+            return field && GetDlgItem(dialog, IDOK) && IsWindowVisible(dialog);
+        };
+        if (!PollUntil(dialogReady, 20000)) {
+            std::fprintf(stderr, "file %d: no open-file dialog\n", i);
+            return 1;
+        }
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+        PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        if (!PollUntil([&] { return RowCount(list) == rows + 1 && !IsWindow(dialog); }, 20000)) {
+            std::fprintf(stderr, "file %d: no new row\n", i);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int RemoveRows(const char* title, int count) {
     HWND top = FindTopLevel(title);
     HWND list = FirstOfClass(title, "SysListView32");
@@ -486,6 +518,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "config-cycles")) return ConfigCycles(title, n);
     if (!std::strcmp(command, "add-separators")) return AddSeparators(title, n);
     if (!std::strcmp(command, "remove-rows")) return RemoveRows(title, n);
+    if (!std::strcmp(command, "add-files") && argc > 4) return AddFiles(title, n, argv[4]);
     if (!std::strcmp(command, "start-time") && argc > 3) return StartTime(title, argv[3]);
     return 2;
 }
