@@ -122,5 +122,6 @@ printf '  %-22s %14.3f %14.3f %16.1f %16.1f\n' "tray_only.exe (floor)" "${CPU[fl
 echo "  ratio waiting / forced (goal: CPU under 0.01):"
 echo "    Lumarel.exe CPU         $(ratio "${CPU[idle]}" "${CPU[poll]}")"
 echo "    with its wineserver     $(ratio "$(echo "${CPU[idle]} + ${SCPU[idle]}" | bc -l)" "$(echo "${CPU[poll]} + ${SCPU[poll]}" | bc -l)")"
+echo "    wineserver above floor  $(ratio "$(echo "${SCPU[idle]} - ${SCPU[floor]}" | bc -l)" "$(echo "${SCPU[poll]} - ${SCPU[floor]}" | bc -l)")  (negative: below the floor, within noise)"
 echo "    Lumarel.exe wake-ups    $(ratio "${WAKE[idle]}" "${WAKE[poll]}")"
 echo "    wineserver wake-ups     $(ratio "${SWAKE[idle]}" "${SWAKE[poll]}")"
