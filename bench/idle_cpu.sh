@@ -113,7 +113,7 @@ WINEPREFIX=${PREFIX[floor]} wine "$OUT/idle/probe.exe" post TrayOnly 0x0010 >/de
 sleep 2
 
 ratio() { if [ "$(echo "$2 > 0" | bc -l)" = 1 ]; then printf '%.4f' "$(echo "$1 / $2" | bc -l)"; else echo "n/a"; fi; }
-echo "Idle in the tray with 50 entries, $SECONDS_MEASURED s, both builds side by side (64-bit;"
+echo "Idle in the tray with 50 entries, $SECONDS_MEASURED s, all three side by side (64-bit;"
 echo "32-bit code runs only emulated on some machines and would measure the emulator)"
 printf '  %-22s %14s %14s %16s %16s\n' "" "program CPU s" "server CPU s" "program wakes/s" "server wakes/s"
 printf '  %-22s %14.3f %14.3f %16.1f %16.1f\n' "waiting for messages" "${CPU[idle]}" "${SCPU[idle]}" "${WAKE[idle]}" "${SWAKE[idle]}"
