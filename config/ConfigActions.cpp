@@ -30,11 +30,14 @@ void AddSeparator(LauncherList& list, int itemList) {
     AddListRow(itemList, (kRowSeparatorPrefix + text).c_str(), nullptr);
 }
 
-void RemoveSelected(LauncherList& list, int itemList) {
+void RemoveSelected(LauncherList& list, int itemList, SystemHandle folderIcon) {
     int index = SelectedListRow(itemList);
-    if (index == -1) return;
+    if (index < 0 || index >= int(list.items.size())) return;
+    SystemHandle icon = list.items[size_t(index)].icon;
     DeleteItem(list, index);
     RemoveListRow(itemList, index);
+    // A file's icon was made for this entry alone; the folder icon is shared.
+    if (icon && icon != folderIcon) FreeShellIcon(icon);
 }
 
 void RebuildRows(const LauncherList& list, int itemList) {
@@ -77,7 +80,7 @@ void HandleConfigEvent(LauncherList& list, int gadget, SystemHandle folderIcon) 
     if (gadget == c.addFileButton) AddFile(list, c.itemList);
     else if (gadget == c.addFolderButton) AddFolder(list, c.itemList, folderIcon);
     else if (gadget == c.addSeparatorButton) AddSeparator(list, c.itemList);
-    else if (gadget == c.removeButton) RemoveSelected(list, c.itemList);
+    else if (gadget == c.removeButton) RemoveSelected(list, c.itemList, folderIcon);
     else if (gadget == c.moveUpButton) MoveSelected(list, c.itemList, -1);
     else if (gadget == c.moveDownButton) MoveSelected(list, c.itemList, +1);
     else if (gadget == c.widthField) list.width = FieldNumber(gadget);

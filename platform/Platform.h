@@ -186,7 +186,9 @@ struct IconImage {
 // entry names). The layer owns it until FreeAllImages.
 IconImage IconFromImageBits(const uint8_t* bits, size_t size, int width, int height, int bitCount);
 void FreeAllImages();
-SystemHandle ShellIconFor(const char* path);  // never freed
+SystemHandle ShellIconFor(const char* path);  // held until FreeShellIcon
+// Frees an icon ShellIconFor gave; any other handle, none included, stays.
+void FreeShellIcon(SystemHandle icon);
 
 // The ICO files the program carries: 0 the program icon, 1 the folder icon.
 struct ByteView {

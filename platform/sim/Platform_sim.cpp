@@ -291,8 +291,17 @@ void FreeAllImages() {
 
 SystemHandle ShellIconFor(const char* path) {
     SimRecord("ShellIconFor(%s)", path ? path : "");
-    return SimNewHandle();
+    SystemHandle icon = SimNewHandle();
+    Sim().shellIcons.insert(icon);
+    return icon;
 }
+
+void FreeShellIcon(SystemHandle icon) {
+    SimRecord("FreeShellIcon()");
+    Sim().shellIcons.erase(icon);
+}
+
+size_t SimShellIconCount() { return Sim().shellIcons.size(); }
 
 ByteView EmbeddedIcoFile(EmbeddedIco which) {
     SimRecord("EmbeddedIcoFile(%d)", int(which));

@@ -56,7 +56,8 @@ struct SimTrayIcon {
     SystemHandle icon = nullptr;
     std::string tip;
 };
-const SimTrayIcon* SimFindTrayIcon(int number);  // none unless shown
+const SimTrayIcon* SimFindTrayIcon(int number);
+size_t SimShellIconCount();  // made by ShellIconFor and not yet freed  // none unless shown
 // The items of a menu in order, as "identifier:text".
 std::vector<std::string> SimMenuItems(int number);
 

@@ -44,6 +44,7 @@ struct SimState {
     std::set<int> failingWindows;
     std::set<SystemHandle> fonts;
     std::set<SystemHandle> images;
+    std::set<SystemHandle> shellIcons;  // made by ShellIconFor, not yet freed
     uintptr_t nextHandle = 0x1000;
 
     int dpi = 96;

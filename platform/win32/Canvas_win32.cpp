@@ -298,6 +298,17 @@ HDC CanvasPictureDc(int canvas) {
     return it == gCanvases.end() ? nullptr : it->second.dc;
 }
 
+void ForgetScaledIcon(HICON icon) {
+    for (auto& [hwnd, picture] : gCanvases) {
+        for (auto& [key, bitmap] : picture.scaledIcons) {
+            if (std::get<0>(key) != icon) continue;
+            // Rare: all are made again at the next pass.
+            FreeScaledIcons(picture);
+            break;
+        }
+    }
+}
+
 size_t CanvasPictureCount() { return gCanvases.size(); }
 
 size_t CanvasScaledIconCount(int canvas) {

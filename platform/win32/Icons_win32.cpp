@@ -12,6 +12,7 @@ static_assert(sizeof(SHFILEINFOA) == 352, "SHFILEINFOA as the shell expects it")
 
 namespace {
 std::set<HICON> gImages;
+std::set<HICON> gShellIcons;
 
 // The size and depth of an icon's colour bitmap.
 bool ColourBitmapOf(HICON icon, BITMAP* bitmap) {
@@ -52,7 +53,17 @@ SystemHandle ShellIconFor(const char* path) {
     SHFILEINFOA info = {};
     // Only the name's type counts: the file is not opened, nor even looked for.
     if (!SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | SHGFI_USEFILEATTRIBUTES)) return nullptr;
+    if (info.hIcon) gShellIcons.insert(info.hIcon);
     return info.hIcon;
+}
+
+void FreeShellIcon(SystemHandle icon) {
+    HICON handle = static_cast<HICON>(icon);
+    if (!gShellIcons.erase(handle)) return;
+    // A later icon may get the same handle: nothing may know this one by it.
+    ForgetListImage(handle);
+    ForgetScaledIcon(handle);
+    DestroyIcon(handle);
 }
 
 ByteView EmbeddedIcoFile(EmbeddedIco which) {

@@ -90,6 +90,11 @@ int ImageFor(ListImages& list, HICON icon) {
 }
 }  // namespace
 
+void ForgetListImage(HICON icon) {
+    // The image stays in the list for the rows that show it.
+    for (auto& [number, list] : gLists) list.indexOf.erase(icon);
+}
+
 void ReleaseListImages() {
     for (auto& [number, list] : gLists) DestroyImages(list);
     gLists.clear();

@@ -60,6 +60,10 @@ int CreateChildControl(int number, const char* className, DWORD exStyle, DWORD s
 // registry entries of closed windows until these run.
 void ReleaseListImages();
 void ReleasePanels();
+// Drop what the list controls and the canvases keep under an icon's
+// handle, before the icon is destroyed and its handle may come back.
+void ForgetListImage(HICON icon);
+void ForgetScaledIcon(HICON icon);
 
 constexpr UINT kTrayMessage = 12501;
 

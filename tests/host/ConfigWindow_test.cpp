@@ -232,6 +232,39 @@ TEST_F(ConfigWindowTest, RemoveTakesTheSelectedEntryAndLeavesNoSelection) {
     EXPECT_TRUE(Rows().empty());
 }
 
+// Adding and removing files for a long time must not pile up icons: a
+// removed file's shell icon is freed, the shared folder icon never is.
+TEST_F(ConfigWindowTest, RemoveFreesTheShellIconOfAFileOnly) {
+    Open();
+    SimAnswerFileDialog("C:\\a.exe");
+    SimAnswerFolderDialog("C:\\Daten\\");
+    SimAnswerTextInput("Spiele");
+    SimAnswerFileDialog("C:\\b.exe");
+    Click(C().addFileButton);
+    Click(C().addFolderButton);
+    Click(C().addSeparatorButton);
+    Click(C().addFileButton);
+    ASSERT_EQ(list.items.size(), 4u);
+    EXPECT_EQ(SimShellIconCount(), 2u);
+    SimClearCalls();
+
+    struct Step { int row; size_t shellIconsLeft; size_t freeCalls; };
+    const Step steps[] = {
+        {1, 2, 0},  // the folder: its icon is shared
+        {1, 2, 0},  // the separator: no icon
+        {1, 1, 1},  // C:\b.exe
+        {0, 0, 2},  // C:\a.exe
+    };
+    for (const Step& s : steps) {
+        SelectListRow(C().itemList, s.row);
+        Click(C().removeButton);
+        EXPECT_EQ(SimShellIconCount(), s.shellIconsLeft) << list.items.size();
+        EXPECT_EQ(SimCallsNamed({"FreeShellIcon"}).size(), s.freeCalls) << list.items.size();
+        ExpectRowsShowItems();
+    }
+    EXPECT_TRUE(list.items.empty());
+}
+
 TEST_F(ConfigWindowTest, MoveUpAndDown) {
     struct Case { const char* what; int selected; bool up; std::vector<std::string> order; int after; };
     const Case cases[] = {

@@ -148,6 +148,40 @@ TEST(Icons, ShellIconsComeFromTheNameAloneAndAreNewEachTime) {
     }
 }
 
+bool IconAlive(SystemHandle icon) {
+    ICONINFO info = {};
+    if (!GetIconInfo(static_cast<HICON>(icon), &info)) return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+// Each entry's shell icon is its own: freeing one leaves the others of
+// that type alive, and the next one of that type comes as before.
+TEST(Icons, FreeShellIconDestroysThatIconAlone) {
+    InitPlatform();
+    SystemHandle a = ShellIconFor("C:\\eins.exe");
+    SystemHandle b = ShellIconFor("D:\\ZWEI.EXE");
+    SystemHandle odd = ShellIconFor("C:\\ohne Endung");
+    ASSERT_TRUE(a && b && odd);
+    EXPECT_NE(a, b);
+    FreeShellIcon(a);
+    EXPECT_FALSE(IconAlive(a));
+    EXPECT_TRUE(IconAlive(b));
+    SystemHandle c = ShellIconFor("C:\\drei.exe");
+    EXPECT_TRUE(IconAlive(c));
+    ByteView file = EmbeddedIcoFile(EmbeddedIco::Folder);
+    IconImage folder = IconFromIcoData(file.data, file.size);
+    FreeShellIcon(folder.icon);  // not the shell's: stays
+    EXPECT_TRUE(IconAlive(folder.icon));
+    for (SystemHandle icon : {b, c, odd}) {
+        FreeShellIcon(icon);
+        EXPECT_FALSE(IconAlive(icon));
+    }
+    FreeAllImages();
+    ReleasePlatform();
+}
+
 TEST_F(StartTest, AProgramStartsWithTheQuotedPathInOurCurrentDirectory) {
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, sizeof windows);

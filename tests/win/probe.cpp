@@ -21,9 +21,25 @@
 //                                       chooses "Beenden" once its main window is there
 //                                       and prints its exit code (Wine sets APPDATA
 //                                       itself, so only a parent can change it)
+//   probe resources TITLE               the GUI objects of the window's process:
+//                                       "gdi=N windows=N guigdi=N guiuser=N"
+//   probe tray-toggles TITLE N          N tray presses that open the popup and N that
+//                                       close it, each waited for
+//   probe config-cycles TITLE N         opens the configuration window N times through
+//                                       the tray menu's command and closes it again
+//   probe add-separators TITLE N        in the open configuration window TITLE: N times
+//                                       "Trennstrich", the dialog answered with OK
+//   probe add-files TITLE N PATH        in the open configuration window TITLE: N times
+//                                       "Datei hinzuf\xFCgen", the open-file dialog
+//                                       answered with PATH
+//   probe remove-rows TITLE N           N times: select the last row, "Entfernen"
+//   probe start-time TITLE EXE          starts EXE, prints the milliseconds until its
+//                                       tray icon is there and until it has ended
+//                                       (WM_CLOSE is posted once the icon is there)
 #include <windows.h>
 
 #include <commctrl.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -219,6 +235,266 @@ int MenuRect() {
     std::printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
 }
+// ---- long runs and start-up -----------------------------------------------------
+
+constexpr UINT kTrayMessage = 12501;
+constexpr char kPopupTitle[] = "Popup";
+constexpr char kTextInputClass[] = "LumarelTextInput";
+
+// Polls every millisecond: the loops below drive thousands of steps.
+template <typename Done>
+bool PollUntil(Done done, int milliseconds) {
+    for (int i = 0; i < milliseconds; ++i) {
+        if (done()) return true;
+        Sleep(1);
+    }
+    return done();
+}
+
+DWORD ProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+struct WindowCount {
+    DWORD pid = 0;
+    int count = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM data) {
+    ++reinterpret_cast<WindowCount*>(data)->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM data) {
+    auto* counted = reinterpret_cast<WindowCount*>(data);
+    if (ProcessOf(hwnd) != counted->pid) return TRUE;
+    ++counted->count;
+    EnumChildWindows(hwnd, CountChild, data);
+    return TRUE;
+}
+
+// Wine answers GetGuiResources with 0, but keeps the process's GDI objects
+// in a table that the PEB names, as Windows does: one 24-byte entry per
+// handle, its type byte at offset 14 non-zero while the handle lives.
+int GdiTableCount(HANDLE process) {
+    using QueryInformation = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<QueryInformation>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return -1;
+    constexpr size_t kTableInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    UINT_PTR table = 0;
+    const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+    if (!ReadProcessMemory(process, peb + kTableInPeb, &table, sizeof table, nullptr) || !table) return -1;
+    constexpr size_t kEntries = 0x10000, kEntryBytes = 24;
+    std::vector<unsigned char> entries(kEntries * kEntryBytes);
+    if (!ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr))
+        return -1;
+    int used = 0;
+    for (size_t i = 0; i < kEntries; ++i)
+        if (entries[i * kEntryBytes + 14] != 0) ++used;
+    return used;
+}
+
+int Resources(const char* title) {
+    HWND hwnd = FindTopLevel(title);
+    if (!hwnd) return 1;
+    WindowCount windows = {ProcessOf(hwnd), 0};
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, windows.pid);
+    if (!process) return 1;
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+    std::printf("gdi=%d windows=%d guigdi=%lu guiuser=%lu\n", GdiTableCount(process), windows.count,
+                GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS));
+    CloseHandle(process);
+    return 0;
+}
+
+bool PopupIs(bool shown) { return (FindTopLevel(kPopupTitle) != nullptr) == shown; }
+
+int TrayToggles(const char* title, int count) {
+    HWND hwnd = FindTopLevel(title);
+    if (!hwnd) return 1;
+    for (int i = 0; i < count; ++i) {
+        for (bool shown : {true, false}) {
+            SendMessageA(hwnd, kTrayMessage, 0, WM_LBUTTONDOWN);
+            if (!PollUntil([&] { return PopupIs(shown); }, 5000)) {
+                std::fprintf(stderr, "press %d: the popup did not %s\n", 2 * i + !shown, shown ? "open" : "close");
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+int ConfigCycles(const char* title, int count) {
+    HWND hwnd = FindTopLevel(title);
+    if (!hwnd) return 1;
+    const char* config = "Lumarel - Konfiguration";
+    for (int i = 0; i < count; ++i) {
+        PostMessageA(hwnd, WM_COMMAND, 0, 0);
+        if (!PollUntil([&] { return FindTopLevel(config) != nullptr; }, 10000)) {
+            std::fprintf(stderr, "cycle %d: the configuration window did not open\n", i);
+            return 1;
+        }
+        PostMessageA(FindTopLevel(config), WM_CLOSE, 0, 0);
+        if (!PollUntil([&] { return FindTopLevel(config) == nullptr; }, 10000)) {
+            std::fprintf(stderr, "cycle %d: the configuration window did not close\n", i);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+HWND ControlWithText(HWND top, const char* text) {
+    for (HWND c : Descendants(top))
+        if (IsWindowVisible(c) && TextOf(c) == text) return c;
+    return nullptr;
+}
+
+int RowCount(HWND list) { return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+int AddSeparators(const char* title, int count) {
+    HWND top = FindTopLevel(title);
+    HWND list = FirstOfClass(title, "SysListView32");
+    HWND button = top ? ControlWithText(top, "Trennstrich") : nullptr;
+    if (!list || !button) return 1;
+    for (int i = 0; i < count; ++i) {
+        int rows = RowCount(list);
+        PostMessageA(button, BM_CLICK, 0, 0);
+        // The dialog is there before its controls are.
+        HWND edit = nullptr, ok = nullptr;
+        auto dialogReady = [&] {
+            HWND dialog = FindWindowA(kTextInputClass, nullptr);
+            if (!dialog) return false;
+            for (HWND c : Descendants(dialog)) {
+                if (ClassOf(c) == "Edit") edit = c;
+                if (GetDlgCtrlID(c) == IDOK) ok = c;
+            }
+            return edit && ok;
+        };
+        if (!PollUntil(dialogReady, 10000)) {
+            std::fprintf(stderr, "separator %d: no text-input dialog with a field and OK\n", i);
+            return 1;
+        }
+        std::string caption = "Gruppe " + std::to_string(i);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        PostMessageA(ok, BM_CLICK, 0, 0);
+        if (!PollUntil([&] { return RowCount(list) == rows + 1 && !FindWindowA(kTextInputClass, nullptr); }, 10000)) {
+            std::fprintf(stderr, "separator %d: no new row\n", i);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int AddFiles(const char* title, int count, const char* path) {
+    HWND top = FindTopLevel(title);
+    HWND list = FirstOfClass(title, "SysListView32");
+    HWND button = top ? ControlWithText(top, "Datei hinzuf\xFC" "gen") : nullptr;
+    if (!list || !button) return 1;
+    constexpr int kFileNameField = 1148;
+    for (int i = 0; i < count; ++i) {
+        int rows = RowCount(list);
+        PostMessageA(button, BM_CLICK, 0, 0);
+        HWND dialog = nullptr, field = nullptr;
+        auto dialogReady = [&] {
+            dialog = FindWindowA("#32770", "Datei ausw\xE4hlen");
+            field = dialog ? GetDlgItem(dialog, kFileNameField) : nullptr;
+            return field && GetDlgItem(dialog, IDOK) && IsWindowVisible(dialog);
+        };
+        if (!PollUntil(dialogReady, 20000)) {
+            std::fprintf(stderr, "file %d: no open-file dialog\n", i);
+            return 1;
+        }
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+        PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        if (!PollUntil([&] { return RowCount(list) == rows + 1 && !IsWindow(dialog); }, 20000)) {
+            std::fprintf(stderr, "file %d: no new row\n", i);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int RemoveRows(const char* title, int count) {
+    HWND top = FindTopLevel(title);
+    HWND list = FirstOfClass(title, "SysListView32");
+    HWND button = top ? ControlWithText(top, "Entfernen") : nullptr;
+    if (!list || !button) return 1;
+    Remote r = OpenRemote(list, sizeof(LVITEMA));
+    if (!r.base) return 1;
+    int result = 0;
+    for (int i = 0; i < count && result == 0; ++i) {
+        int rows = RowCount(list);
+        if (rows == 0) {
+            std::fprintf(stderr, "removal %d: no rows left\n", i);
+            result = 1;
+            break;
+        }
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        WriteProcessMemory(r.process, r.base, &state, sizeof state, nullptr);
+        SendMessageA(list, LVM_SETITEMSTATE, rows - 1, reinterpret_cast<LPARAM>(r.base));
+        PostMessageA(button, BM_CLICK, 0, 0);
+        if (!PollUntil([&] { return RowCount(list) == rows - 1; }, 10000)) {
+            std::fprintf(stderr, "removal %d: the row stayed\n", i);
+            result = 1;
+        }
+    }
+    CloseRemote(r);
+    return result;
+}
+
+// Whether the notification area holds icon 0 of that window: changing
+// nothing about it succeeds only then.
+bool TrayIconThere(HWND owner) {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = sizeof record;
+    record.hWnd = owner;
+    record.uID = 0;
+    record.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+HWND WindowOfProcess(const char* title, DWORD pid) {
+    HWND hwnd = FindTopLevel(title);
+    return hwnd && ProcessOf(hwnd) == pid ? hwnd : nullptr;
+}
+
+int StartTime(const char* title, const char* program) {
+    std::string commandLine = std::string("\"") + program + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    LARGE_INTEGER started, trayAt, ended;
+    QueryPerformanceCounter(&started);
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return 1;
+    HWND hwnd = nullptr;
+    bool there = PollUntil([&] {
+        if (!hwnd) hwnd = WindowOfProcess(title, info.dwProcessId);
+        return hwnd && TrayIconThere(hwnd);
+    }, 120000);
+    QueryPerformanceCounter(&trayAt);
+    if (hwnd) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    bool ended_ = WaitForSingleObject(info.hProcess, 120000) == WAIT_OBJECT_0;
+    QueryPerformanceCounter(&ended);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    if (!there || !ended_) return 1;
+    std::printf("%.1f %.1f\n", Milliseconds(started, trayAt), Milliseconds(started, ended));
+    return 0;
+}
 }  // namespace
 
 // The main window "Lumarel" of that process.
@@ -283,5 +559,13 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "broadcast")) return Broadcast(title);
     if (!std::strcmp(command, "menu-rect")) return MenuRect();
     if (!std::strcmp(command, "run-and-quit") && argc > 3) return RunAndQuit(title, argv[3]);
+    if (!std::strcmp(command, "resources")) return Resources(title);
+    int n = argc > 3 ? atoi(argv[3]) : 1;
+    if (!std::strcmp(command, "tray-toggles")) return TrayToggles(title, n);
+    if (!std::strcmp(command, "config-cycles")) return ConfigCycles(title, n);
+    if (!std::strcmp(command, "add-separators")) return AddSeparators(title, n);
+    if (!std::strcmp(command, "remove-rows")) return RemoveRows(title, n);
+    if (!std::strcmp(command, "add-files") && argc > 4) return AddFiles(title, n, argv[4]);
+    if (!std::strcmp(command, "start-time") && argc > 3) return StartTime(title, argv[3]);
     return 2;
 }
