@@ -1,0 +1,14 @@
+# What both mingw-w64 toolchain files share; they set TOOLCHAIN_PREFIX and
+# CMAKE_SYSTEM_PROCESSOR first. Test programs run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+# The posix flavour brings std::thread for GoogleTest; both link statically.
+find_program(MINGW_CXX NAMES ${TOOLCHAIN_PREFIX}-g++-posix ${TOOLCHAIN_PREFIX}-g++ REQUIRED)
+find_program(MINGW_CC NAMES ${TOOLCHAIN_PREFIX}-gcc-posix ${TOOLCHAIN_PREFIX}-gcc REQUIRED)
+set(CMAKE_CXX_COMPILER ${MINGW_CXX})
+set(CMAKE_C_COMPILER ${MINGW_CC})
+set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
