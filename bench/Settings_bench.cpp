@@ -8,21 +8,11 @@
 
 #include "platform/sim/SimPlatform.h"
 #include "settings/Settings.h"
+#include "tests/host/ListFromView.h"
 
 namespace {
 const char kPath[] = "C:\\Users\\u\\AppData\\Roaming\\Lumarel.ini";
 SystemHandle const kFolderIcon = reinterpret_cast<SystemHandle>(0xF0);
-
-LauncherList EmptyList(const ViewSettings& view) {
-    LauncherList list;
-    list.fontName = view.fontName;
-    list.fontSize = view.fontSize;
-    list.fontStyle = view.fontStyle;
-    list.width = view.width;
-    list.itemHeight = view.itemHeight;
-    list.separatorHeight = view.separatorHeight;
-    return list;
-}
 
 // Every tenth entry a separator, every fifth a folder.
 std::string NameOf(int i, bool sameNames) {
@@ -30,7 +20,7 @@ std::string NameOf(int i, bool sameNames) {
 }
 
 void WriteFileOf(int entries, bool sameNames) {
-    LauncherList list = EmptyList(ViewSettings{});
+    LauncherList list = ListFromView(ViewSettings{});
     for (int i = 0; i < entries; ++i) {
         if (i % 10 == 0) AddItem(list, NameOf(i, sameNames), nullptr, "", Separator);
         else if (i % 5 == 0) AddItem(list, NameOf(i, sameNames), nullptr, "C:\\Daten\\" + std::to_string(i) + "\\", Entry);
@@ -45,7 +35,7 @@ void RunPasses(benchmark::State& state, bool sameNames) {
     WriteFileOf(entries, sameNames);
     const std::string before = SimFileBytes(kPath);
     for (auto _ : state) {
-        LauncherList list = EmptyList(ReadViewSettings(kPath));
+        LauncherList list = ListFromView(ReadViewSettings(kPath));
         LoadItems(list, kPath, kFolderIcon);
         SaveSettings(list, kPath);
         state.PauseTiming();

@@ -9,6 +9,7 @@
 #include "app/Texts.h"
 #include "platform/sim/SimPlatform.h"
 #include "settings/Settings.h"
+#include "tests/host/ListFromView.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
 
@@ -32,13 +33,7 @@ bool SameItems(const LauncherList& a, const LauncherList& b) {
 
 LauncherList Load() {
     ViewSettings view = ReadViewSettings(kPath);
-    LauncherList list;
-    list.width = view.width;
-    list.itemHeight = view.itemHeight;
-    list.separatorHeight = view.separatorHeight;
-    list.fontName = view.fontName;
-    list.fontSize = view.fontSize;
-    list.fontStyle = view.fontStyle;
+    LauncherList list = ListFromView(view);
     LoadItems(list, kPath, nullptr);
     return list;
 }

@@ -3,6 +3,7 @@
 #include "app/Texts.h"
 #include "platform/sim/SimPlatform.h"
 #include "settings/Settings.h"
+#include "tests/host/ListFromView.h"
 
 namespace {
 const char kPath[] = "C:\\Users\\u\\AppData\\Roaming\\Lumarel.ini";
@@ -40,13 +41,7 @@ const char kOnlySettingsGroup[] =
 // What the start-up does: the view settings, a list made from them, the entries.
 LauncherList LoadList() {
     ViewSettings view = ReadViewSettings(kPath);
-    LauncherList list;
-    list.width = view.width;
-    list.itemHeight = view.itemHeight;
-    list.separatorHeight = view.separatorHeight;
-    list.fontName = view.fontName;
-    list.fontSize = view.fontSize;
-    list.fontStyle = view.fontStyle;
+    LauncherList list = ListFromView(view);
     LoadItems(list, kPath, kFolderIcon);
     return list;
 }
